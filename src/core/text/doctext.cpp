@@ -1,0 +1,428 @@
+#include "core/text/doctext.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace taglund {
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// Raw editor text (paragraph separators) to Text() form.
+QString withCrLf(const QString &raw)
+{
+    QString out;
+    out.reserve(raw.size() + raw.size() / 20 + 8);
+    for (QChar c : raw) {
+        if (c == QChar::ParagraphSeparator)
+            out += QStringLiteral("\r\n");
+        else if (c == QChar::LineSeparator)
+            out += u'\n';
+        else
+            out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+QString toEditorBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar c = text[i];
+        if (c == u'\r') {
+            out += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+TDocText::TDocText(QTextDocument *doc, TCaretHost *host)
+    : m_doc(doc), m_host(host), m_ownCursor(doc)
+{
+    m_watch = QObject::connect(doc, &QTextDocument::contentsChange, doc,
+                               [this](int, int, int) { ++m_revision; });
+}
+
+TDocText::~TDocText()
+{
+    QObject::disconnect(m_watch);
+}
+
+QTextCursor TDocText::cursor() const
+{
+    return m_host ? m_host->caret() : m_ownCursor;
+}
+
+void TDocText::apply(const QTextCursor &c)
+{
+    if (m_host)
+        m_host->setCaret(c);
+    else
+        m_ownCursor = c;
+}
+
+bool TDocText::splitting() const
+{
+    return m_host && m_host->splitsLines();
+}
+
+int TDocText::Length() const
+{
+    return std::max(0, m_doc->characterCount() - 1);
+}
+
+QString TDocText::Text() const
+{
+    if (m_textRevision != m_revision || m_textCache.isNull()) {
+        m_textCache = withCrLf(m_doc->toRawText());
+        // toRawText ends with the document's final paragraph separator.
+        if (m_textCache.endsWith(QStringLiteral("\r\n")))
+            m_textCache.chop(2);
+        m_textRevision = m_revision;
+    }
+    return m_textCache;
+}
+
+void TDocText::setText(const QString &text)
+{
+    QTextCursor c(m_doc);
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.insertText(toEditorBreaks(text));
+    c.endEditBlock();
+    c.setPosition(0);
+    apply(c);
+    m_doc->setModified(true);
+}
+
+int TDocText::SelStart() const
+{
+    return cursor().selectionStart();
+}
+
+void TDocText::setSelStart(int pos)
+{
+    QTextCursor c = cursor();
+    c.setPosition(std::clamp(pos, 0, Length()));
+    apply(c);
+}
+
+int TDocText::SelLength() const
+{
+    QTextCursor c = cursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void TDocText::setSelLength(int len)
+{
+    QTextCursor c = cursor();
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(std::clamp(start + std::max(0, len), 0, Length()), QTextCursor::KeepAnchor);
+    apply(c);
+}
+
+QString TDocText::SelText() const
+{
+    return withCrLf(cursor().selectedText());
+}
+
+void TDocText::setSelText(const QString &text)
+{
+    QTextCursor c = cursor();
+    c.insertText(toEditorBreaks(text));
+    c.clearSelection();
+    apply(c);
+}
+
+int TDocText::linesIn(const QTextBlock &b) const
+{
+    if (!splitting() || !b.isVisible())
+        return 1;
+    QTextLayout *l = b.layout();
+    if (!l)
+        return 1;
+    if (l->lineCount() == 0)
+        m_doc->documentLayout()->blockBoundingRect(b);  // lays the block out
+    return std::max(1, l->lineCount());
+}
+
+void TDocText::rebuildLineTable() const
+{
+    const bool split = splitting();
+    const int stamp = m_host ? m_host->layoutStamp() : 0;
+    if (m_tableRevision == m_revision && m_tableSplit == split && m_tableLayoutStamp == stamp
+        && !m_linesBefore.empty())
+        return;
+    const int blocks = m_doc->blockCount();
+    m_linesBefore.assign(size_t(blocks) + 1, 0);
+    if (!split) {
+        for (int i = 0; i <= blocks; ++i)
+            m_linesBefore[size_t(i)] = i;
+    } else {
+        int total = 0;
+        int i = 0;
+        for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next(), ++i) {
+            m_linesBefore[size_t(i)] = total;
+            total += linesIn(b);
+        }
+        m_linesBefore[size_t(blocks)] = total;
+    }
+    m_tableRevision = m_revision;
+    m_tableSplit = split;
+    m_tableLayoutStamp = stamp;
+}
+
+int TDocText::LineCount() const
+{
+    rebuildLineTable();
+    return m_linesBefore.back();
+}
+
+bool TDocText::place(int line, LinePlace &out) const
+{
+    rebuildLineTable();
+    if (line < 0 || line >= m_linesBefore.back())
+        return false;
+    // The block whose range of lines holds this one.
+    auto it = std::upper_bound(m_linesBefore.begin(), m_linesBefore.end(), line);
+    const int blockNo = int(it - m_linesBefore.begin()) - 1;
+    const QTextBlock b = m_doc->findBlockByNumber(blockNo);
+    const int sub = line - m_linesBefore[size_t(blockNo)];
+    out.blockStart = b.position();
+    const int blockLen = b.length() - 1;
+    if (!splitting() || !b.layout() || b.layout()->lineCount() <= 1) {
+        out.start = 0;
+        out.length = blockLen;
+        out.lastInBlock = true;
+        return true;
+    }
+    const QTextLine tl = b.layout()->lineAt(sub);
+    out.start = tl.textStart();
+    out.length = std::min(tl.textLength(), blockLen - out.start);
+    out.lastInBlock = sub == b.layout()->lineCount() - 1;
+    if (out.lastInBlock)
+        out.length = blockLen - out.start;
+    return true;
+}
+
+QString TDocText::Line(int i) const
+{
+    LinePlace p;
+    if (!place(i, p))
+        return {};
+    const QTextBlock b = m_doc->findBlock(p.blockStart);
+    return withCrLf(b.text().mid(p.start, p.length));
+}
+
+QStringList TDocText::Lines() const
+{
+    QStringList out;
+    const int n = LineCount();
+    out.reserve(n);
+    for (int i = 0; i < n; ++i)
+        out.append(Line(i));
+    return out;
+}
+
+void TDocText::replaceRange(int from, int to, const QString &text)
+{
+    QTextCursor c(m_doc);
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    c.insertText(toEditorBreaks(text));
+}
+
+void TDocText::setLine(int i, const QString &text)
+{
+    LinePlace p;
+    if (!place(i, p))
+        return;
+    const int from = p.blockStart + p.start;
+    replaceRange(from, from + p.length, text);
+}
+
+void TDocText::insertLine(int i, const QString &text)
+{
+    const int count = LineCount();
+    if (i < 0 || i > count)
+        return;
+    if (i == count) {
+        if (Length() == 0)
+            replaceRange(0, 0, text);
+        else
+            replaceRange(Length(), Length(), QStringLiteral("\n") + text);
+        return;
+    }
+    const int at = LineIndex(i);
+    replaceRange(at, at, text + QStringLiteral("\n"));
+}
+
+void TDocText::deleteLine(int i)
+{
+    LinePlace p;
+    if (!place(i, p))
+        return;
+    int from = p.blockStart + p.start;
+    int to = from + p.length;
+    if (p.lastInBlock) {
+        if (to < Length())
+            ++to;              // the line break after it
+        else if (from > 0 && p.start == 0)
+            --from;            // the last line: take the break before it
+    }
+    replaceRange(from, to, QString());
+}
+
+int TDocText::LineIndex(int i) const
+{
+    LinePlace p;
+    if (!place(i, p))
+        return -1;
+    return p.blockStart + p.start;
+}
+
+int TDocText::LineFromChar(int pos) const
+{
+    pos = std::clamp(pos, 0, Length());
+    rebuildLineTable();
+    const QTextBlock b = m_doc->findBlock(pos);
+    if (!b.isValid())
+        return std::max(0, m_linesBefore.back() - 1);
+    int line = m_linesBefore[size_t(b.blockNumber())];
+    if (splitting() && b.layout() && b.layout()->lineCount() > 1) {
+        const QTextLine tl = b.layout()->lineForTextPosition(pos - b.position());
+        if (tl.isValid())
+            line += tl.lineNumber();
+    }
+    return line;
+}
+
+QPoint TDocText::CaretPos() const
+{
+    const int pos = cursor().position();
+    const int y = LineFromChar(pos);
+    const int start = LineIndex(y);
+    return {start < 0 ? 0 : pos - start, y};
+}
+
+bool TDocText::Modified() const
+{
+    return m_doc->isModified();
+}
+
+void TDocText::setModified(bool m)
+{
+    m_doc->setModified(m);
+}
+
+int TDocText::FindText(const QString &what, int start, int length, FindOptions options) const
+{
+    if (what.isEmpty() || length <= 0)
+        return -1;
+    const int total = Length();
+    start = std::clamp(start, 0, total);
+    const int end = std::clamp(start + length, start, total);
+    QString hay = m_doc->toRawText();
+    for (QChar &c : hay)
+        if (isBreak(c))
+            c = u'\n';
+    const QString needle = toEditorBreaks(what);
+    const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    qsizetype at = start;
+    while (true) {
+        at = hay.indexOf(needle, at, cs);
+        if (at < 0 || at + needle.size() > end)
+            return -1;
+        if (!options.wholeWord)
+            return int(at);
+        const bool before = at == 0 || !isWordChar(hay[at - 1]);
+        const qsizetype after = at + needle.size();
+        const bool afterOk = after >= hay.size() || !isWordChar(hay[after]);
+        if (before && afterOk)
+            return int(at);
+        ++at;
+    }
+}
+
+void TDocText::SetFocus()
+{
+    if (m_host)
+        m_host->focusEditor();
+}
+
+void TDocText::ScrollToCaret()
+{
+    if (m_host)
+        m_host->scrollToCaret();
+}
+
+QChar TDocText::CharAt(int pos) const
+{
+    if (pos < 0 || pos >= Length())
+        return QChar(u'\0');
+    const QChar c = m_doc->characterAt(pos);
+    return isBreak(c) ? QChar(u'\n') : c;
+}
+
+int TDocText::TextIndexFromCaret(int pos) const
+{
+    pos = std::clamp(pos, 0, Length());
+    const QTextBlock b = m_doc->findBlock(pos);
+    return pos + (b.isValid() ? b.blockNumber() : m_doc->blockCount() - 1);
+}
+
+int TDocText::CaretFromTextIndex(int index) const
+{
+    if (index <= 0)
+        return 0;
+    // Find the last block whose start in Text() is at or before index.
+    int lo = 0, hi = m_doc->blockCount() - 1;
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        const int textStart = m_doc->findBlockByNumber(mid).position() + mid;
+        if (textStart <= index)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock b = m_doc->findBlockByNumber(lo);
+    const int inBlock = index - (b.position() + lo);
+    return std::min(b.position() + std::min(inBlock, b.length() - 1), Length());
+}
+
+QString TDocText::TextRange(int from, int to) const
+{
+    from = std::clamp(from, 0, Length());
+    to = std::clamp(to, from, Length());
+    QTextCursor c(m_doc);
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    return withCrLf(c.selectedText());
+}
+
+int TDocText::Revision() const
+{
+    return m_revision;
+}
+
+} // namespace taglund

@@ -1,0 +1,127 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <QObject>
+#include <QTextCursor>
+#include <vector>
+
+class QTextDocument;
+class QTextBlock;
+
+namespace taglund {
+
+// The editor a TDocText works through: its caret and whether it splits long
+// lines at the window edge. A document without an editor (tests, scratch
+// documents) keeps its own caret and never splits.
+class TCaretHost {
+public:
+    virtual ~TCaretHost() = default;
+    virtual QTextCursor caret() const = 0;
+    virtual void setCaret(const QTextCursor &c) = 0;
+    virtual bool splitsLines() const = 0;
+    virtual void focusEditor() {}
+    virtual void scrollToCaret() {}
+    // Changes whenever the laid-out lines may have changed without the text
+    // changing (the window was resized, splitting switched).
+    virtual int layoutStamp() const { return 0; }
+};
+
+struct FindOptions {
+    bool wholeWord = false;
+    bool matchCase = false;
+};
+
+// The document text operations: the one way every part of the program reads
+// and changes a document's text.
+//
+// Offsets ("caret offsets") count a line break as ONE position; Text() writes
+// each line break as CR LF. So a caret offset plus the number of line breaks
+// before it is the index into Text() (TextIndexFromCaret does exactly that).
+// A soft line break inside a paragraph (rich text only) appears in Text() as
+// a single LF, which keeps that rule exact.
+//
+// Lines, LineCount, LineIndex, LineFromChar and CaretPos().y() count the
+// lines as laid out: while the editor splits lines, a long paragraph is
+// several lines.
+class TDocText {
+public:
+    explicit TDocText(QTextDocument *doc, TCaretHost *host = nullptr);
+    ~TDocText();
+    TDocText(const TDocText &) = delete;
+    TDocText &operator=(const TDocText &) = delete;
+
+    QTextDocument *document() const { return m_doc; }
+
+    QString Text() const;
+    void setText(const QString &text);
+
+    int SelStart() const;
+    void setSelStart(int pos);
+    int SelLength() const;
+    void setSelLength(int len);
+    QString SelText() const;
+    void setSelText(const QString &text);
+
+    int LineCount() const;
+    QString Line(int i) const;
+    QStringList Lines() const;
+    void setLine(int i, const QString &text);
+    // i == LineCount() appends; appending to an empty document fills its one empty line.
+    void insertLine(int i, const QString &text);
+    void deleteLine(int i);
+    int LineIndex(int i) const;       // -1 when i is not a line
+    int LineFromChar(int pos) const;  // pos is clamped into the text
+    QPoint CaretPos() const;          // x = column, y = line, both from 0
+
+    bool Modified() const;
+    void setModified(bool m);
+
+    // First occurrence lying wholly inside [start, start + length], or -1.
+    int FindText(const QString &what, int start, int length, FindOptions options = {}) const;
+
+    void SetFocus();
+    void ScrollToCaret();
+
+    // For scanners that must not copy the whole text on every call.
+    int Length() const;                       // caret offsets 0..Length()
+    QChar CharAt(int pos) const;              // a line break reads as '\n'; outside the text '\0'
+    int TextIndexFromCaret(int pos) const;    // index into Text()
+    int CaretFromTextIndex(int index) const;  // an index inside a CR LF maps to the break
+    QString TextRange(int from, int to) const; // caret offsets, line breaks as CR LF
+    int Revision() const;                     // changes with every change of the text
+
+private:
+    struct LinePlace {
+        int blockStart;  // caret offset of the block
+        int start;       // offset of the line inside its block
+        int length;
+        bool lastInBlock;
+    };
+    QTextCursor cursor() const;
+    void apply(const QTextCursor &c);
+    bool splitting() const;
+    int linesIn(const QTextBlock &b) const;
+    void rebuildLineTable() const;
+    bool place(int line, LinePlace &out) const;
+    void replaceRange(int from, int to, const QString &text);
+
+    QTextDocument *m_doc;
+    TCaretHost *m_host;
+    QTextCursor m_ownCursor;
+    // Running count of laid-out lines before each block, rebuilt when the
+    // text, the layout or the splitting changes.
+    mutable std::vector<int> m_linesBefore;
+    mutable int m_tableRevision = -1;
+    mutable bool m_tableSplit = false;
+    mutable int m_tableLayoutStamp = -1;
+    int m_revision = 0;
+    QMetaObject::Connection m_watch;
+    mutable QString m_textCache;
+    mutable int m_textRevision = -1;
+};
+
+// Turns line breaks in text being inserted into the editor's own (one
+// position per break): CR LF, LF and lone CR each make one break.
+QString toEditorBreaks(const QString &text);
+
+} // namespace taglund

@@ -1,0 +1,307 @@
+#include "core/text/textfile.h"
+#include "core/text/cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace taglund {
+
+namespace {
+
+bool startsWith(const QByteArray &b, std::initializer_list<unsigned char> mark)
+{
+    if (b.size() < qsizetype(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (unsigned char m : mark)
+        if (static_cast<unsigned char>(b[i++]) != m)
+            return false;
+    return true;
+}
+
+QString fromUtf16(const QByteArray &b, bool littleEndian)
+{
+    QString s;
+    const qsizetype n = b.size() / 2;
+    s.resize(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        auto lo = static_cast<unsigned char>(b[2 * i + (littleEndian ? 0 : 1)]);
+        auto hi = static_cast<unsigned char>(b[2 * i + (littleEndian ? 1 : 0)]);
+        s[i] = QChar(char16_t(lo | (hi << 8)));
+    }
+    return s;
+}
+
+QByteArray toUtf16(const QString &s, bool littleEndian)
+{
+    QByteArray b;
+    b.reserve(s.size() * 2 + 2);
+    auto put = [&](char16_t c) {
+        if (littleEndian) {
+            b.append(char(c & 0xFF));
+            b.append(char(c >> 8));
+        } else {
+            b.append(char(c >> 8));
+            b.append(char(c & 0xFF));
+        }
+    };
+    put(0xFEFF);
+    for (QChar c : s)
+        put(c.unicode());
+    return b;
+}
+
+bool isValidUtf8WithNonAscii(const QByteArray &b)
+{
+    bool nonAscii = false;
+    const auto *p = reinterpret_cast<const unsigned char *>(b.constData());
+    const qsizetype n = b.size();
+    for (qsizetype i = 0; i < n;) {
+        unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        int len = 0;
+        char32_t min = 0;
+        if (c >= 0xC2 && c <= 0xDF) { len = 1; min = 0x80; }
+        else if (c >= 0xE0 && c <= 0xEF) { len = 2; min = 0x800; }
+        else if (c >= 0xF0 && c <= 0xF4) { len = 3; min = 0x10000; }
+        else return false;
+        char32_t cp = c & (0x3F >> len);
+        for (int k = 1; k <= len; ++k) {
+            if (i + k >= n)
+                return false;
+            unsigned char cc = p[i + k];
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += len + 1;
+    }
+    return nonAscii;
+}
+
+} // namespace
+
+namespace TextFile {
+
+DecodedText decodeSettings(const QByteArray &bytes)
+{
+    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
+        return {QString::fromUtf8(bytes.mid(3)), TextEncoding::Utf8Bom};
+    if (startsWith(bytes, {0xFF, 0xFE}))
+        return {fromUtf16(bytes.mid(2), true), TextEncoding::Utf16LE};
+    if (startsWith(bytes, {0xFE, 0xFF}))
+        return {fromUtf16(bytes.mid(2), false), TextEncoding::Utf16BE};
+    return {Cp1252::decode(bytes), TextEncoding::Cp1252};
+}
+
+DecodedText decodeDocument(const QByteArray &bytes)
+{
+    DecodedText d = decodeSettings(bytes);
+    if (d.encoding == TextEncoding::Cp1252 && isValidUtf8WithNonAscii(bytes))
+        return {QString::fromUtf8(bytes), TextEncoding::Utf8};
+    return d;
+}
+
+QByteArray encode(const QString &text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Cp1252:
+        return Cp1252::encode(text);
+    case TextEncoding::Utf8:
+        return text.toUtf8();
+    case TextEncoding::Utf8Bom:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16LE:
+        return toUtf16(text, true);
+    case TextEncoding::Utf16BE:
+        return toUtf16(text, false);
+    }
+    return Cp1252::encode(text);
+}
+
+TextEncoding encodingForSave(const QString &text, TextEncoding readAs)
+{
+    if (readAs == TextEncoding::Cp1252 && !Cp1252::canEncode(text))
+        return TextEncoding::Utf8Bom;
+    return readAs;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString toCrLf(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        QChar c = text[i];
+        if (c == u'\r') {
+            out += QStringLiteral("\r\n");
+            if (i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+        } else if (c == u'\n') {
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool readBytes(const QString &path, QByteArray &bytes, QString *error)
+{
+    QFile f(path);
+    if (QFileInfo(path).isDir()) {
+        if (error)
+            *error = QObject::tr("Kan ikke læse %1: det er en mappe.").arg(path);
+        return false;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    if (f.write(bytes) != bytes.size()) {
+        if (error)
+            *error = f.errorString();
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool readLines(const QString &path, QStringList &lines, QString *error)
+{
+    QByteArray bytes;
+    if (!readBytes(path, bytes, error))
+        return false;
+    lines = splitLines(decodeSettings(bytes).text);
+    return true;
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    QString text;
+    for (const QString &l : lines) {
+        text += l;
+        text += QStringLiteral("\r\n");
+    }
+    return writeBytes(path, Cp1252::encode(text), error);
+}
+
+} // namespace TextFile
+
+SettingsReader SettingsReader::fromFile(const QString &path)
+{
+    QStringList lines;
+    if (!TextFile::readLines(path, lines)) {
+        SettingsReader r({});
+        r.m_ok = false;
+        return r;
+    }
+    return SettingsReader(lines);
+}
+
+bool SettingsReader::text(QString &out)
+{
+    if (!m_ok || m_pos >= m_lines.size())
+        return m_ok = false;
+    out = m_lines[m_pos++];
+    return true;
+}
+
+bool SettingsReader::number(int &out)
+{
+    if (!m_ok || m_pos >= m_lines.size())
+        return m_ok = false;
+    bool ok = false;
+    int v = m_lines[m_pos].trimmed().toInt(&ok);
+    if (!ok)
+        return m_ok = false;
+    ++m_pos;
+    out = v;
+    return true;
+}
+
+bool SettingsReader::flag(bool &out)
+{
+    int v = 0;
+    if (!number(v))
+        return false;
+    out = v != 0;
+    return true;
+}
+
+SettingsWriter &SettingsWriter::text(const QString &v)
+{
+    // A value is one line: a stray line break would shift every later value.
+    QString one = v;
+    one.replace(u'\r', u' ').replace(u'\n', u' ');
+    m_lines.append(one);
+    return *this;
+}
+
+SettingsWriter &SettingsWriter::number(int v)
+{
+    m_lines.append(QString::number(v));
+    return *this;
+}
+
+SettingsWriter &SettingsWriter::flag(bool v)
+{
+    m_lines.append(v ? QStringLiteral("1") : QStringLiteral("0"));
+    return *this;
+}
+
+bool SettingsWriter::save(const QString &path, QString *error) const
+{
+    return TextFile::writeLines(path, m_lines, error);
+}
+
+} // namespace taglund
