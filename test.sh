@@ -16,3 +16,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs" "$@"
+
+# Fuzz targets run for a bounded time each, in a clang build of their own.
+if [ -x scripts/fuzz.sh ]; then
+  scripts/fuzz.sh
+fi
