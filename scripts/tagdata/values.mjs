@@ -1,0 +1,83 @@
+// Value lists: one file per attribute ("attr.txt") or per attribute of one
+// element ("attr_element.txt"), enumerated values taken from the package where
+// it knows them, headings and free-text hints kept by hand.
+import { enumeratedAttributes } from 'html-enumerated-attributes'
+
+// The panel shows an entry beginning with two capitals A-Z but never writes it.
+export const isHeading = (entry) => /^[A-Z]{2}/.test(entry)
+
+function fail(message) {
+  throw new Error(message)
+}
+
+// "type|input": the package's definition of type whose selector names input
+// (or one without selector, which applies everywhere).
+function packageStates(spec) {
+  const [attribute, element] = spec.split('|')
+  const entry = enumeratedAttributes[attribute]
+  if (!entry) fail(`the package has no enumerated attribute ${attribute}`)
+  const definitions = Array.isArray(entry) ? entry : [entry]
+  const matches = definitions.filter((d) => {
+    if (!d.selector) return true
+    const names = d.selector.split(',').map((s) => s.trim())
+    return element !== undefined && names.includes(element)
+  })
+  if (matches.length !== 1) fail(`${spec}: ${matches.length} package definitions match`)
+  // A state is a keyword or a group of aliases; the first non-empty alias is
+  // the one worth writing, and states without keyword (null, "") are skipped.
+  const states = []
+  for (const state of matches[0].states) {
+    const keyword = Array.isArray(state) ? state.find((s) => s) : state
+    if (keyword) states.push(keyword)
+  }
+  return states
+}
+
+function entriesFor(name, spec, all) {
+  if (spec.sameAs) {
+    const other = all[spec.sameAs]
+    if (!other || other.sameAs) fail(`${name}: sameAs ${spec.sameAs} must name a file with entries`)
+    return entriesFor(spec.sameAs, other, all)
+  }
+  const drop = new Set(spec.drop ?? [])
+  const extra = spec.extra ?? []
+  if (!spec.package) {
+    if (!spec.entries) fail(`${name}: neither package nor entries`)
+    return spec.entries
+  }
+  const states = packageStates(spec.package).filter((s) => !drop.has(s))
+  if (!spec.entries) return [...states, ...extra]
+  // Hand-ordered entries must still hold exactly the package's keywords, so a
+  // package update that adds a value cannot be silently missed.
+  const values = spec.entries.filter((e) => !isHeading(e))
+  const allowed = new Set([...states, ...extra])
+  const stray = values.filter((v) => !allowed.has(v))
+  if (stray.length) fail(`${name}: values the package does not have: ${stray.join(', ')}`)
+  const absent = states.filter((s) => !values.includes(s))
+  if (absent.length) fail(`${name}: package values left out: ${absent.join(', ')}`)
+  return spec.entries
+}
+
+export function buildValueFiles(tables, attributeFiles, el) {
+  const out = new Map()
+  for (const [name, spec] of Object.entries(tables.files)) {
+    const entries = entriesFor(name, spec, tables.files)
+    const [attribute, element, rest] = name.split('_')
+    if (rest !== undefined) fail(`${name}: a value file is attribute or attribute_element`)
+    // The file must be reachable: some element (or the named one) lists the attribute.
+    const holders = element === undefined ? [...attributeFiles.keys()] : [element]
+    const reachable = holders.some((h) => (attributeFiles.get(h) ?? []).some(
+      (a) => a.toLowerCase() === attribute.toLowerCase()))
+    if (!reachable) fail(`${name}: no attribute list offers ${attribute}${element ? ' on ' + element : ''}`)
+    if (element !== undefined && !el.allSet.has(element.toLowerCase())) fail(`${name}: unknown element`)
+    for (const e of entries) {
+      if (e === '' || e !== e.trim()) fail(`${name}: empty entry or entry with outer blanks: "${e}"`)
+      if (e.includes('"')) fail(`${name}: a double quote would end the attribute value: ${e}`)
+    }
+    if (!entries.some((e) => !isHeading(e) || e === 'CSS')) fail(`${name}: headings only`)
+    // Exact comparison: the list type of ol offers both a and A.
+    if (new Set(entries).size !== entries.length) fail(`${name}: an entry is listed twice`)
+    out.set(`${name}.txt`, entries)
+  }
+  return out
+}
