@@ -10,6 +10,8 @@ namespace taglund {
 
 namespace {
 
+constexpr int kFullLayoutLimit = 4 * 1024 * 1024;
+
 bool isBreak(QChar c)
 {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
@@ -58,8 +60,9 @@ QString toEditorBreaks(const QString &text)
 TDocText::TDocText(QTextDocument *doc, TCaretHost *host)
     : m_doc(doc), m_host(host), m_ownCursor(doc)
 {
-    m_watch = QObject::connect(doc, &QTextDocument::contentsChange, doc,
-                               [this](int, int, int) { ++m_revision; });
+    // contentsChanged, not contentsChange: the latter only comes from a
+    // document that has a layout, and engines use documents without one.
+    m_watch = QObject::connect(doc, &QTextDocument::contentsChanged, doc, [this] { ++m_revision; });
 }
 
 TDocText::~TDocText()
@@ -94,9 +97,6 @@ QString TDocText::Text() const
 {
     if (m_textRevision != m_revision || m_textCache.isNull()) {
         m_textCache = withCrLf(m_doc->toRawText());
-        // toRawText ends with the document's final paragraph separator.
-        if (m_textCache.endsWith(QStringLiteral("\r\n")))
-            m_textCache.chop(2);
         m_textRevision = m_revision;
     }
     return m_textCache;
@@ -161,8 +161,11 @@ int TDocText::linesIn(const QTextBlock &b) const
     QTextLayout *l = b.layout();
     if (!l)
         return 1;
-    if (l->lineCount() == 0)
-        m_doc->documentLayout()->blockBoundingRect(b);  // lays the block out
+    // Laying out every paragraph of a huge document would freeze the window
+    // for seconds, so beyond a few megabytes a paragraph the editor has not
+    // laid out yet (it lays out what is scrolled into view) counts as one line.
+    if (l->lineCount() == 0 && m_doc->characterCount() <= kFullLayoutLimit)
+        m_doc->documentLayout()->blockBoundingRect(b);
     return std::max(1, l->lineCount());
 }
 

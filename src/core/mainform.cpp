@@ -1,0 +1,275 @@
+#include "core/mainform.h"
+#include "core/commandregistry.h"
+#include "core/text/paths.h"
+#include "core/text/textfile.h"
+#include "platform/loginname.h"
+#include "ui/questions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+
+namespace taglund {
+
+Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent), m_arguments(arguments)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setObjectName(QStringLiteral("Tmainform"));
+    ui::setAnchorWindow(this);
+    createPaths(exeDir);
+
+    m_docs = new TDokumentOmraade(this, this);
+    setCentralWidget(m_docs);
+    m_commands = new TCommandRegistry(this);
+    buildStatusBar();
+    registerCommands();
+    buildMenus();
+    connect(m_docs, &TDokumentOmraade::documentsChanged, m_commands, &TCommandRegistry::scheduleUpdate);
+
+    loadMainSettings();
+    // The font box of the font panel, the file-type list, the recent lists,
+    // the HTML engine with its lists and panel, and the dictionary are
+    // loaded here by their own modules as they join the program.
+    m_firstShow = true;
+    setAcceptDrops(true);
+    m_commands->updateAll();
+    QCoreApplication::processEvents();
+    QApplication::restoreOverrideCursor();
+}
+
+Tmainform::~Tmainform()
+{
+    ui::setAnchorWindow(nullptr);
+}
+
+void Tmainform::createPaths(const QString &exeDir)
+{
+    m_paths = TProgramPaths::compute(installRoot(), platform::loginName(), exeDir);
+    setWindowTitle(m_paths.brugernavn);
+    m_options.brugernavn = m_paths.brugernavn;
+    m_paths.createFolders();
+}
+
+void Tmainform::loadMainSettings()
+{
+    m_options.load(m_paths.optfil);
+    // The visual style of line 1 is applied by the style module when it is present.
+    m_paths.webFilename = m_paths.webFileFor(m_options.gruppenavn);
+    applyWindowSettings();
+}
+
+void Tmainform::applyWindowSettings()
+{
+    const int w = std::max(200, m_options.pWidth);
+    const int h = std::max(150, m_options.pHeight);
+    resize(w, h);
+    if (m_options.usedDefaults) {
+        if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+            const QRect a = s->availableGeometry();
+            move(a.x() + (a.width() - w) / 2, a.y() + (a.height() - h) / 2);
+        }
+    } else {
+        move(m_options.pLeft, m_options.pTop);
+    }
+}
+
+void Tmainform::buildStatusBar()
+{
+    const QStringList names = {QStringLiteral("Linier"), QStringLiteral("Antal linier"), QStringLiteral("Pos"),
+                               QStringLiteral("Position"), QStringLiteral("Meddelelser")};
+    for (int i = 0; i < 5; ++i) {
+        auto *l = new QLabel(this);
+        l->setObjectName(QStringLiteral("statuspanel%1").arg(i + 1));
+        l->setAccessibleName(names[i]);
+        l->setMinimumWidth(i == 4 ? 200 : 48);
+        l->setContentsMargins(4, 0, 4, 0);
+        statusBar()->addWidget(l, i == 4 ? 1 : 0);
+        m_panels[size_t(i)] = l;
+    }
+    m_panels[0]->setText(QStringLiteral("Linier"));
+    m_panels[2]->setText(QStringLiteral("Pos"));
+}
+
+void Tmainform::setStatus(int panel, const QString &text)
+{
+    if (panel >= 1 && panel <= 5)
+        m_panels[size_t(panel - 1)]->setText(text);
+}
+
+QString Tmainform::statusText(int panel) const
+{
+    return panel >= 1 && panel <= 5 ? m_panels[size_t(panel - 1)]->text() : QString();
+}
+
+bool Tmainform::event(QEvent *e)
+{
+    // The long part of a hint goes to the fifth status panel.
+    if (e->type() == QEvent::StatusTip) {
+        setStatus(5, static_cast<QStatusTipEvent *>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void Tmainform::registerCommands()
+{
+    auto docOpen = [this] { return activeWin() != nullptr; };
+    auto *c = m_commands;
+    c->add(QStringLiteral("ANyt"), QStringLiteral("Nyt dokument..."), QKeySequence(Qt::CTRL | Qt::Key_N),
+           [this] { m_docs->newFromType(QStringLiteral("*.html"), false); });
+    c->add(QStringLiteral("AHent"), QStringLiteral("Hent dokument..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+           [this] { openFileDialog(); });
+    c->add(QStringLiteral("AGem"), QStringLiteral("Gem"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_docs->Gem(); },
+           [this] { return activeWin() && activeWin()->text().Modified(); });
+    c->add(QStringLiteral("AGemSom"), QStringLiteral("Gem som..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+           [this] { m_docs->GemSomDokument(); }, docOpen);
+    c->add(QStringLiteral("ALukDokument"), QStringLiteral("Luk dokument"), QKeySequence(Qt::CTRL | Qt::Key_L),
+           [this] { m_docs->LukDokument(); }, docOpen);
+    c->add(QStringLiteral("ALukAlle"), QStringLiteral("Luk alle"), {}, [this] { m_docs->LukAlle(); }, docOpen);
+    c->add(QStringLiteral("ALukProgram"), QStringLiteral("Luk program"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+           [this] { close(); });
+}
+
+void Tmainform::buildMenus()
+{
+    QMenu *fil = menuBar()->addMenu(QStringLiteral("Fil"));
+    const QStringList filItems = {QStringLiteral("ANyt"), QStringLiteral("AHent"), QString(), QStringLiteral("AGem"),
+                                  QStringLiteral("AGemSom"), QStringLiteral("ALukDokument"), QString(),
+                                  QStringLiteral("ALukProgram")};
+    for (const QString &n : filItems) {
+        if (n.isEmpty())
+            fil->addSeparator();
+        else
+            fil->addAction(m_commands->action(n));
+    }
+    QMenu *vindue = menuBar()->addMenu(QStringLiteral("Vindue"));
+    vindue->addAction(m_commands->action(QStringLiteral("ALukAlle")));
+}
+
+QMenu *Tmainform::menu(const QString &caption) const
+{
+    for (QAction *a : menuBar()->actions())
+        if (a->menu() && a->text() == caption)
+            return a->menu();
+    return nullptr;
+}
+
+Twinform *Tmainform::openwin(const QString &path, const QString &extOrPattern)
+{
+    if (path.isEmpty())
+        return m_docs->newFromType(extOrPattern.isEmpty() ? QStringLiteral("*.html") : extOrPattern, false);
+    if (Twinform *open = m_docs->findByPath(path)) {
+        m_docs->activate(open);
+        return open;
+    }
+    return m_docs->makeWindow(path, QString());
+}
+
+void Tmainform::openFileDialog()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("Åben fil til redigering"),
+                                                            m_paths.dokumentdir, QStringLiteral("Alle filer (*.*)"));
+    for (const QString &f : files)
+        if (QFileInfo::exists(f))
+            openwin(f, extensionOf(f));
+}
+
+void Tmainform::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (m_firstShow) {
+        m_firstShow = false;
+        firstShow();
+    }
+}
+
+void Tmainform::firstShow()
+{
+    // The file box places itself here once it is part of the program.
+    for (QString arg : std::as_const(m_arguments)) {
+        arg.remove(u'"');
+        if (!arg.isEmpty() && QFileInfo(arg).isFile())
+            openwin(QFileInfo(arg).absoluteFilePath(), extensionOf(arg));
+    }
+    if (m_options.openDokumenter && QFileInfo::exists(m_paths.dokumentfil)) {
+        QStringList list;
+        if (TextFile::readLines(m_paths.dokumentfil, list))
+            for (const QString &f : std::as_const(list))
+                if (!f.trimmed().isEmpty())
+                    openwin(f, extensionOf(f));
+    }
+}
+
+void Tmainform::documentActivated(Twinform *w)
+{
+    Q_UNUSED(w);
+    m_commands->scheduleUpdate();
+}
+
+void Tmainform::documentClosing(Twinform *w)
+{
+    Q_UNUSED(w);   // the recent lists take the document here once they are part of the program
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent *e)
+{
+    for (const QUrl &u : e->mimeData()->urls()) {
+        const QString f = u.toLocalFile();
+        if (!f.isEmpty() && QFileInfo(f).isFile())
+            openwin(f, extensionOf(f));
+    }
+    e->acceptProposedAction();
+}
+
+bool Tmainform::lukProgram()
+{
+    if (m_shutdownDone)
+        return true;
+    if (!m_docs->LukAlle())
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The recent lists and the windows that own settings files save here,
+    // in their fixed order, as they join the program.
+    saveMainSettings();
+    QApplication::restoreOverrideCursor();
+    m_shutdownDone = true;
+    return true;
+}
+
+void Tmainform::saveMainSettings()
+{
+    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
+    m_options.pWidth = g.width();
+    m_options.pHeight = g.height();
+    m_options.pTop = frameGeometry().top();
+    m_options.pLeft = frameGeometry().left();
+    m_options.save(m_paths.optfil);
+}
+
+void Tmainform::closeEvent(QCloseEvent *e)
+{
+    if (lukProgram())
+        e->accept();
+    else
+        e->ignore();
+}
+
+} // namespace taglund

@@ -1,0 +1,225 @@
+#include "core/winform.h"
+#include "core/text/paths.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace taglund {
+
+std::function<bool(const QByteArray &, QTextDocument *, QString *)> Twinform::rtfReader;
+std::function<QByteArray(const QTextDocument *)> Twinform::rtfWriter;
+
+QString untitledCaption(int docNo, const QString &docExt)
+{
+    return QString::number(docNo) + QStringLiteral(". Dokument (") + docExt + u')';
+}
+
+QString namedCaption(int docNo, const QString &file)
+{
+    return QString::number(docNo) + QStringLiteral(". ") + fileNameOf(file);
+}
+
+Twinform::Twinform(const Oprettelse &o, QWidget *parent) : QWidget(parent)
+{
+    DocNo = o.DocNo;
+    Filnavn = o.Filnavn;
+    fontNameDoc = o.fontName;
+    fontSizeDoc = o.fontSize;
+    if (!Filnavn.isEmpty()) {
+        CapNavn = namedCaption(DocNo, Filnavn);
+        DocExt = extensionOf(Filnavn).toLower();
+    } else {
+        DocExt = o.DocExt;
+        CapNavn = untitledCaption(DocNo, DocExt);
+    }
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_bars = new QVBoxLayout;
+    m_bars->setContentsMargins(0, 0, 0, 0);
+    m_bars->setSpacing(0);
+    layout->addLayout(m_bars);
+    buildEditor(DocExt.compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) == 0);
+    setCaption(CapNavn);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+Twinform::~Twinform()
+{
+    // The document text operations refer to the editor's document: drop them first.
+    m_text.reset();
+}
+
+void Twinform::buildEditor(bool rich)
+{
+    QFont f(fontNameDoc, fontSizeDoc);
+    f.setStyleHint(QFont::TypeWriter);
+    QTextDocument *doc = nullptr;
+    TCaretHost *host = nullptr;
+    QWidget *ed = nullptr;
+    if (rich) {
+        m_rich = new TRichEditor(this, this);
+        m_rich->setFont(f);
+        doc = m_rich->document();
+        host = m_rich;
+        ed = m_rich;
+    } else {
+        m_plain = new TPlainEditor(this, this);
+        m_plain->setFont(f);
+        doc = m_plain->document();
+        host = m_plain;
+        ed = m_plain;
+    }
+    doc->setDefaultFont(f);
+    m_text = std::make_unique<TDocText>(doc, host);
+    static_cast<QVBoxLayout *>(layout())->addWidget(ed, 1);
+    setFocusProxy(ed);
+    connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) { emit modifiedChanged(this, m); });
+    connect(doc, &QTextDocument::contentsChanged, this, [this] { XYinfo(); });
+}
+
+QWidget *Twinform::editorWidget() const
+{
+    return m_rich ? static_cast<QWidget *>(m_rich) : static_cast<QWidget *>(m_plain);
+}
+
+void Twinform::setCaption(const QString &cap)
+{
+    setWindowTitle(cap);
+    setAccessibleName(cap);
+    editorWidget()->setAccessibleName(cap);
+}
+
+bool Twinform::loadFile(const QString &path, QString *error)
+{
+    QByteArray bytes;
+    if (!TextFile::readBytes(path, bytes, error))
+        return false;
+    QTextDocument *doc = m_text->document();
+    if (m_rich) {
+        if (!rtfReader) {
+            if (error)
+                *error = tr("Rich text kan ikke læses i denne udgave af programmet.");
+            return false;
+        }
+        if (!rtfReader(bytes, doc, error))
+            return false;
+    } else {
+        const DecodedText d = TextFile::decodeDocument(bytes);
+        encoding = d.encoding;
+        doc->setPlainText(toEditorBreaks(d.text));
+    }
+    doc->setModified(false);
+    QTextCursor c(doc);
+    c.setPosition(0);
+    if (m_rich)
+        m_rich->setTextCursor(c);
+    else
+        m_plain->setTextCursor(c);
+    XYinfo();
+    return true;
+}
+
+bool Twinform::loadTemplate(const QString &path, QString *error)
+{
+    // Loaded like a file, but the document stays untitled.
+    return loadFile(path, error);
+}
+
+QByteArray Twinform::contentBytes(TextEncoding *used) const
+{
+    if (m_rich && rtfWriter) {
+        if (used)
+            *used = TextEncoding::Cp1252;
+        return rtfWriter(m_text->document());
+    }
+    const QString t = m_text->Text();
+    const TextEncoding e = TextFile::encodingForSave(t, encoding);
+    if (used)
+        *used = e;
+    return TextFile::encode(t, e);
+}
+
+void Twinform::skiftNavn(const QString &newFile)
+{
+    Filnavn = newFile;
+    CapNavn = namedCaption(DocNo, newFile);
+    setWindowTitle(fileNameOf(newFile));
+    setAccessibleName(CapNavn);
+    editorWidget()->setAccessibleName(CapNavn);
+    DocExt = extensionOf(newFile);
+}
+
+void Twinform::XYinfo()
+{
+    if (!m_text)
+        return;
+    LinieAntal = m_text->LineCount();
+    const QPoint p = m_text->CaretPos();
+    posX = p.x();
+    posY = p.y();
+    // Length of Text() (two characters per break) without building it.
+    CharAntal = m_text->Length() + (m_text->document()->blockCount() - 1) - posY;
+    emit caretMeasured(this);
+}
+
+void Twinform::setSplitLines(bool on)
+{
+    if (m_rich)
+        m_rich->setSplitLines(on);
+    else
+        m_plain->setSplitLines(on);
+    XYinfo();
+}
+
+bool Twinform::splitLines() const
+{
+    return m_rich ? m_rich->splitsLines() : m_plain->splitsLines();
+}
+
+void Twinform::closeEvent(QCloseEvent *e)
+{
+    if (closeRequest && !closeRequest(this)) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (!m_closedSignalled) {
+        m_closedSignalled = true;
+        emit closed(this);
+    }
+}
+
+void Twinform::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    XYinfo();
+}
+
+void Twinform::editorKeyPressed()
+{
+    XYinfo();
+}
+
+void Twinform::editorKeyReleased()
+{
+    emit keyReleased(this);
+    XYinfo();
+}
+
+void Twinform::editorMouseReleased()
+{
+    musNede = false;
+    emit mouseReleased(this);
+    XYinfo();
+}
+
+void Twinform::editorMouseDragged()
+{
+    musNede = true;
+    XYinfo();
+}
+
+} // namespace taglund

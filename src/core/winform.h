@@ -1,0 +1,105 @@
+#pragma once
+#include "core/editor.h"
+#include "core/text/doctext.h"
+#include "core/text/textfile.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QVBoxLayout;
+
+namespace taglund {
+
+// One open document: its editor, its name and number, and its caret facts.
+class Twinform : public QWidget, public TEditorEvents {
+    Q_OBJECT
+public:
+    struct Oprettelse {
+        int DocNo = 0;
+        QString Filnavn;      // empty for a new document
+        QString DocExt;       // used when Filnavn is empty
+        QString fontName = QStringLiteral("Courier New");
+        int fontSize = 10;
+    };
+    explicit Twinform(const Oprettelse &o, QWidget *parent = nullptr);
+    ~Twinform() override;
+
+    QString Filnavn;
+    QString CapNavn;
+    QString DocExt;
+    int DocNo = 0;
+    int LinieAntal = 0;
+    int CharAntal = 0;
+    int posX = 0;
+    int posY = 0;
+    bool doScript = false;
+    bool win_autoKode = false;
+    QString fontNameDoc;
+    int fontSizeDoc = 10;
+    bool opstart = true;
+    bool musNede = false;
+    // The encoding the document was read in; a save keeps it when it can.
+    TextEncoding encoding = TextEncoding::Cp1252;
+
+    TDocText &text() { return *m_text; }
+    const TDocText &text() const { return *m_text; }
+    bool isRich() const { return m_rich != nullptr; }
+    QWidget *editorWidget() const;
+    TPlainEditor *plainEditor() const { return m_plain; }
+    TRichEditor *richEditor() const { return m_rich; }
+    QVBoxLayout *barArea() const { return m_bars; }
+
+    // Reads Filnavn into the editor and clears Modified. False, with the
+    // system's error text, when the file cannot be read.
+    bool loadFile(const QString &path, QString *error);
+    // Loads a template into an untitled document; it stays unmodified until typed in.
+    bool loadTemplate(const QString &path, QString *error);
+    // The bytes a save writes, and the encoding they are in.
+    QByteArray contentBytes(TextEncoding *used) const;
+
+    // After a save under a new name.
+    void skiftNavn(const QString &newFile);
+    // Measures the caret into LinieAntal, posX, posY, CharAntal and reports it.
+    void XYinfo();
+    void setSplitLines(bool on);
+    bool splitLines() const;
+
+    // Asked when the window is about to close; false keeps it open.
+    std::function<bool(Twinform *)> closeRequest;
+    // Readers and writers for rich documents, set by the rich-text module.
+    static std::function<bool(const QByteArray &, QTextDocument *, QString *)> rtfReader;
+    static std::function<QByteArray(const QTextDocument *)> rtfWriter;
+
+signals:
+    void caretMeasured(Twinform *w);
+    void keyReleased(Twinform *w);
+    void mouseReleased(Twinform *w);
+    void modifiedChanged(Twinform *w, bool modified);
+    void closed(Twinform *w);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void editorKeyPressed() override;
+    void editorKeyReleased() override;
+    void editorMouseReleased() override;
+    void editorMouseDragged() override;
+
+private:
+    void buildEditor(bool rich);
+    void setCaption(const QString &cap);
+
+    QVBoxLayout *m_bars = nullptr;
+    TPlainEditor *m_plain = nullptr;
+    TRichEditor *m_rich = nullptr;
+    std::unique_ptr<TDocText> m_text;
+    bool m_closedSignalled = false;
+};
+
+// "Dokument (.html)" captions and the like.
+QString untitledCaption(int docNo, const QString &docExt);
+QString namedCaption(int docNo, const QString &file);
+
+} // namespace taglund
