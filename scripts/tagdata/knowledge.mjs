@@ -144,7 +144,8 @@ export function buildAttributes(tables, el) {
     ]))
   }
 
-  const svgAll = sortedUnique([...attributeNames(svgSchema, 'svg'), ...tables.svgGlobalExtra, ...globalEvents])
+  // HTML's global attributes are written on svg and math roots as on any element.
+  const svgAll = sortedUnique([...attributeNames(svgSchema, 'svg'), ...tables.svgGlobalExtra, ...globals, ...globalEvents])
   for (const [name, own] of Object.entries(tables.svgOwn)) {
     if (!el.svgSet.has(name.toLowerCase())) fail(`svgOwn names ${name}, which is no SVG element`)
     requireSubset(own, svgAll, `attributes of ${name} unknown to SVG`)
@@ -160,7 +161,7 @@ export function buildAttributes(tables, el) {
     } else {
       // math and mstyle accept every presentation attribute, inherited by their content.
       const own = ['math', 'mstyle'].includes(name) ? mathAll : sortedUnique(mathTables.own[name] ?? [])
-      list = [...own, ...sortedUnique(mathTables.global), ...aria, ...globalEvents]
+      list = [...own, ...sortedUnique([...mathTables.global, ...globals]), ...globalEvents]
     }
     files.set(name, uniqueInOrder([...list, slash]))
   }
