@@ -1,0 +1,275 @@
+#include "core/text/doctext.h"
+#include "core/text/paths.h"
+#include "html/busyscope.h"
+#include "html/infotag.h"
+#include "html/structurereader.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace taglund {
+
+namespace {
+
+// Up to this length a document is scanned from the caret without limit;
+// above it a scan that walks further than kScanBudget characters asks the
+// document's tag index instead.
+constexpr int kSmallDocument = 64 * 1024;
+constexpr int kScanBudget = 2048;
+
+bool isQuote(QChar c)
+{
+    return c == u'"' || c == u'\'';
+}
+
+} // namespace
+
+Tinfotag::Tinfotag() = default;
+Tinfotag::~Tinfotag() = default;
+
+void Tinfotag::setEditor(TDocText *editor)
+{
+    if (editor != m_editor)
+        m_index.clear();
+    m_editor = editor;
+}
+
+static bool loadInto(TTagSet &set, const QString &Fname, QString *error, int &generation)
+{
+    ++generation;
+    return set.Load(Fname, error);
+}
+
+bool Tinfotag::LoadNosluttagliste(const QString &Fname, QString *error)
+{
+    return loadInto(m_noEnd, Fname, error, m_listGeneration);
+}
+bool Tinfotag::LoadTagliste(const QString &Fname, QString *error)
+{
+    return loadInto(m_withEnd, Fname, error, m_listGeneration);
+}
+bool Tinfotag::LoadAlletagliste(const QString &Fname, QString *error)
+{
+    return loadInto(m_all, Fname, error, m_listGeneration);
+}
+bool Tinfotag::LoadUAttributliste(const QString &Fname, QString *error)
+{
+    return loadInto(m_noValue, Fname, error, m_listGeneration);
+}
+bool Tinfotag::LoadExcludeliste(const QString &Fname, QString *error)
+{
+    return loadInto(m_exclude, Fname, error, m_listGeneration);
+}
+
+bool Tinfotag::LoadKnowledge(QString *message)
+{
+    using Loader = bool (Tinfotag::*)(const QString &, QString *);
+    const struct {
+        const QString &dir;
+        const char *file;
+        Loader load;
+    } steps[] = {
+        {m_dirs.htmllistedir, "UdenSlutkode.txt", &Tinfotag::LoadNosluttagliste},
+        {m_dirs.htmllistedir, "MedSlutkode.txt", &Tinfotag::LoadTagliste},
+        {m_dirs.htmllistedir, "AlleKoder.txt", &Tinfotag::LoadAlletagliste},
+        {m_dirs.attributedir, "_undtagelser.txt", &Tinfotag::LoadUAttributliste},
+        {m_dirs.htmllistedir, "Ekskluderet.txt", &Tinfotag::LoadExcludeliste},
+    };
+    for (const auto &s : steps) {
+        const QString path = joinPath(s.dir, QString::fromLatin1(s.file));
+        QString error;
+        if (!(this->*s.load)(path, &error)) {
+            if (message)
+                *message = QStringLiteral("Filen \"%1\" kan ikke åbnes.\r%2").arg(path, error);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Tinfotag::tagIndexFor(int revision)
+{
+    if (!m_index.isFor(revision, m_listGeneration)) {
+        m_index.build(*m_editor, m_noEnd);
+        m_index.stamp(revision, m_listGeneration);
+    }
+    return true;
+}
+
+// Scans left from the caret counting end tags against start tags of
+// elements that take an end tag; openAt is the "<" where the balance first
+// drops below zero (-1 when it never does). False when the budget ran out
+// before the question was settled.
+bool Tinfotag::betweenScan(int caret, int budget, int &openAt) const
+{
+    const TDocText &d = *m_editor;
+    int balance = 0;
+    int steps = 0;
+    openAt = -1;
+    for (int j = caret - 1; j >= 0; --j) {
+        if (++steps > budget)
+            return false;
+        if (d.CharAt(j) != u'<')
+            continue;
+        if (d.CharAt(j + 1) == u'/') {
+            ++balance;
+        } else {
+            const QString name = TagScan::readName(d, j + 1);
+            steps += int(name.size());
+            if (!m_noEnd.contains(name))
+                --balance;
+        }
+        if (balance == -1) {
+            openAt = j;
+            return true;
+        }
+    }
+    return true;
+}
+
+// Inside a start tag: the attribute whose quoted value holds the caret and
+// the CSS property before the nearest colon, scanning left to the "<".
+void Tinfotag::attributeScan(int caret, int open)
+{
+    const TDocText &d = *m_editor;
+    int css = 0;  // 0 looking for ":", 1 collecting the property, 2 done
+    bool inAttribute = false;
+    for (int j = caret - 1; j > open; --j) {
+        const QChar c = d.CharAt(j);
+        const bool blank = TagScan::isBlank(c);
+        if (css == 1) {
+            if (isQuote(c) || c == u';' || blank)
+                css = 2;
+            else
+                PosData.cssKode.prepend(c);
+        } else if (css == 0 && c == u':') {
+            css = 1;
+        }
+        if (inAttribute) {
+            if (blank)
+                return;
+            PosData.Attribut.prepend(c);
+        }
+        if (isQuote(c)) {
+            if (d.CharAt(j - 1) != u'=')
+                return;
+            inAttribute = true;
+            --j;  // over the "="
+        }
+    }
+}
+
+QString Tinfotag::GetTag()
+{
+    PosData = TPosData();
+    if (!m_editor)
+        return {};
+    const TDocText &d = *m_editor;
+    const int length = d.Length();
+    const int caret = std::clamp(d.SelStart(), 0, length);
+    PosData.PosIndex = d.TextIndexFromCaret(caret);
+    if (caret > 0)
+        PosData.LastChar = d.CharAt(caret - 1);
+    // The reader only works on documents that begin with "<".
+    if (d.TextIndexFromCaret(length) > 1 && d.CharAt(0) != u'<')
+        return {};
+    if (caret == 0)
+        return {};
+
+    const int budget = length <= kSmallDocument ? INT_MAX : kScanBudget;
+    // The nearest "<" left of the caret, and whether a ">" lies between.
+    int open = -1;
+    bool closed = false;
+    bool settled = false;
+    for (int j = caret - 1, steps = 0; j >= 0; --j) {
+        if (++steps > budget)
+            break;
+        const QChar c = d.CharAt(j);
+        if (c == u'<') {
+            open = j;
+            settled = true;
+            break;
+        }
+        if (c == u'>')
+            closed = true;
+        if (j == 0)
+            settled = true;
+    }
+    if (!settled) {
+        tagIndexFor(d.Revision());
+        open = m_index.lastOpenBefore(caret);
+        closed = m_index.anyCloseIn(open + 1, caret - 1);
+    }
+
+    if (open >= 0 && !closed) {
+        if (open == length - 1) {
+            PosData.CurPos = cpInside;
+        } else if (d.CharAt(open + 1) == u'/') {
+            PosData.CurPos = cpInsideEnd;
+            PosData.Tag = TagScan::readName(d, open + 2);
+        } else {
+            PosData.CurPos = cpInside;
+            PosData.Tag = TagScan::readName(d, open + 1);
+            attributeScan(caret, open);
+        }
+        return PosData.Tag;
+    }
+
+    int element = -1;
+    if (!betweenScan(caret, budget, element)) {
+        tagIndexFor(d.Revision());
+        element = m_index.openElementBefore(caret);
+    }
+    if (element >= 0) {
+        PosData.CurPos = cpBetween;
+        PosData.Tag = TagScan::readName(d, element + 1);
+    }
+    return PosData.Tag;
+}
+
+bool Tinfotag::ReadStructure(int strukturNo)
+{
+    if (m_busy)
+        return false;
+    if (OnProgress)
+        OnProgress(0);
+    if (!m_editor) {
+        if (OnProgress)
+            OnProgress(100);
+        return false;
+    }
+    BusyScope scope(m_busy, OnBusy);
+    m_tree.clear();
+    // A copy of the text: progress reports let events run, and the document
+    // may change (or close) meanwhile.
+    const QString text = m_editor->Text();
+    TStructureReader reader({m_exclude, m_noEnd, m_withEnd}, OnProgress);
+    const bool complete = reader.read(text);
+    m_tree.setNodes(reader.takeNodes(), strukturNo);
+    if (complete && OnProgress)
+        OnProgress(100);
+    return true;
+}
+
+void Tinfotag::GotoTag(int node)
+{
+    if (!m_editor || node < 0 || node >= m_tree.count())
+        return;
+    TDocText &d = *m_editor;
+    if (node == 0) {
+        d.setSelStart(0);
+        d.setSelLength(0);
+        d.ScrollToCaret();
+        return;
+    }
+    const TTagTree::Node &n = m_tree.node(node);
+    const QString tag = n.name;
+    const int length = (KontrolMode == 4 && n.data.TagEnd == 3) ? 2 : int(tag.size());
+    const int from = d.CaretFromTextIndex(std::max(0, n.data.Index));
+    const int found = d.FindText(u'<' + tag, from, d.Length() - from);
+    d.setSelStart(found >= 0 ? found + 1 : 0);
+    d.setSelLength(length);
+    d.ScrollToCaret();
+}
+
+} // namespace taglund
