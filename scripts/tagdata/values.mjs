@@ -58,7 +58,30 @@ function entriesFor(name, spec, all) {
   return spec.entries
 }
 
+// Every enumerated attribute the package knows on a current element must reach
+// a value file, unless the attribute is obsolete there.
+function requireCoverage(tables, el) {
+  const skip = new Set(tables.obsoleteEnumerated ?? [])
+  const current = new Set(el.current)
+  const missing = []
+  for (const [attribute, entry] of Object.entries(enumeratedAttributes)) {
+    for (const d of Array.isArray(entry) ? entry : [entry]) {
+      const elements = d.selector ? d.selector.split(',').map((s) => s.trim()) : ['*']
+      for (const e of elements) {
+        if (e !== '*' && !current.has(e)) continue
+        if (skip.has(`${attribute}|${e}`)) continue
+        // An attribute with different keywords per element needs a file per element:
+        // the general file would offer the wrong ones.
+        const general = Array.isArray(entry) ? undefined : tables.files[attribute]
+        if (!tables.files[`${attribute}_${e}`] && !general) missing.push(`${attribute} on ${e}`)
+      }
+    }
+  }
+  if (missing.length) fail(`enumerated attributes without value file: ${missing.join(', ')}`)
+}
+
 export function buildValueFiles(tables, attributeFiles, el) {
+  requireCoverage(tables, el)
   const out = new Map()
   for (const [name, spec] of Object.entries(tables.files)) {
     const entries = entriesFor(name, spec, tables.files)

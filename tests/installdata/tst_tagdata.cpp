@@ -415,6 +415,7 @@ void TestTagData::valuesForAttribute_data()
     QTest::newRow("type input") << "input" << "type" << QStringList{"text", "checkbox", "submit", "hidden", "datetime-local"} << "type_input.txt";
     QTest::newRow("type button") << "button" << "type" << QStringList{"submit", "reset", "button"} << "type_button.txt";
     QTest::newRow("type ol") << "ol" << "type" << QStringList{"1", "a", "A", "i", "I"} << "type_ol.txt";
+    QTest::newRow("type li") << "li" << "type" << QStringList{"disc", "square", "1"} << "type_li.txt";
     QTest::newRow("type script") << "script" << "type" << QStringList{"module", "importmap"} << "type_script.txt";
     QTest::newRow("type source") << "source" << "type" << QStringList{"video/mp4", "image/webp"} << "type_source.txt";
     QTest::newRow("type embed general") << "embed" << "type" << QStringList{"application/pdf"} << "type.txt";
