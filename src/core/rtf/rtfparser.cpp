@@ -1,0 +1,771 @@
+#include "core/rtf/rtfparser.h"
+
+#include "core/rtf/rtfcodepage.h"
+#include "core/rtf/rtfkeywords.h"
+
+#include <algorithm>
+#include <climits>
+#include <string_view>
+
+namespace taglund {
+
+namespace {
+
+enum class Dest : uint8_t { Text, Skip, FontTable, ColorTable, ListText, Pn };
+
+struct State {
+    RtfCharProps ch;
+    RtfParaProps para;
+    Dest dest = Dest::Text;
+    Dest uprDest = Dest::Text;  // what a child of \upr reads as once it names itself \ud
+    int uc = 1;                 // fallback characters after each \u
+    bool upr = false;           // children of this group are alternative versions
+    bool uprChild = false;
+};
+
+// Deeper groups share their parent's state: a pathological file then costs
+// neither stack nor unbounded memory, and its text is still read.
+constexpr std::size_t maxDepth = 4096;
+
+// Word's own limit for indents and spacing (22 inches); larger values would
+// only make the layout absurd.
+constexpr int maxTwips = 31680;
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool isDestination(RtfKw k)
+{
+    switch (k) {
+    case RtfKw::FontTable: case RtfKw::ColorTable: case RtfKw::SkipDest: case RtfKw::ListText:
+    case RtfKw::Pn: case RtfKw::FieldResult: case RtfKw::Ud: case RtfKw::Upr:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct CharPropsHash {
+    std::size_t operator()(const RtfCharProps &p) const
+    {
+        std::size_t h = std::size_t(p.font) * 1000003u;
+        h ^= std::size_t(p.halfPoints) * 7919u;
+        h ^= std::size_t(p.fg) * 131u + std::size_t(p.bg) * 65599u;
+        h ^= (p.bold ? 1u : 0u) | (p.italic ? 2u : 0u) | (p.underline ? 4u : 0u) | (p.strike ? 8u : 0u);
+        h ^= std::size_t(p.vertical + 1) << 4;
+        return h;
+    }
+};
+
+class Parser {
+public:
+    explicit Parser(const QByteArray &bytes)
+        : m_data(bytes.constData()), m_size(bytes.size())
+    {
+        m_stack.reserve(64);
+        m_stack.emplace_back();
+    }
+
+    RtfModel run();
+
+private:
+    State &top() { return m_stack.back(); }
+
+    void openGroup();
+    void closeGroup();
+    void controlWord();
+    void controlSymbol();
+    void textByte(unsigned char b);
+    void word(std::string_view w, bool hasParam, int param);
+    void textWord(const RtfKeyword &k, bool hasParam, int param);
+    void pnWord(RtfKw k);
+    void unicode(int param);
+
+    void addByte(unsigned char b);
+    void addChar(char32_t c);
+    void startRunIfChanged();
+    void flushBytes();
+    void closeRun();
+    void endParagraph();
+    void pushParagraph(const State &s);
+    int intern(const RtfCharProps &p);
+    int codePageOf(const RtfCharProps &p);
+    RtfListKind listKind(const RtfParaProps &p) const;
+
+    void commitFont();
+    void listTextChar(char32_t c);
+
+    const char *m_data;
+    qsizetype m_size;
+    qsizetype m_pos = 0;
+    std::vector<State> m_stack;
+    std::size_t m_overflow = 0;
+    bool m_star = false;
+    int m_skipChars = 0;
+    int m_ansiCodePage = 1252;
+    RtfCodePages m_codePages;
+    RtfModel m;
+
+    // The open run and its not yet decoded 8-bit text.
+    RtfCharProps m_runProps;
+    int m_runStart = 0;
+    QByteArray m_bytes;
+    int m_bytesCodePage = 1252;
+    std::unordered_map<RtfCharProps, int, CharPropsHash> m_formatIndex;
+    int m_cacheFont = INT_MIN;
+    int m_cacheCodePage = 1252;
+
+    // The paragraph being read.
+    int m_paraStart = 0;
+    bool m_listTextSeen = false;
+    RtfListKind m_listTextKind = RtfListKind::None;
+    bool m_pnBullet = false;
+    RtfListKind m_pnStyle = RtfListKind::None;
+    int m_footnotes = 0;
+
+    // Table entries being read.
+    int m_fontNo = -1;
+    int m_fontCharset = 0;
+    QByteArray m_fontBytes;
+    QString m_fontName;
+    int m_rgb[3] = {0, 0, 0};
+    bool m_colorSet = false;
+
+    // The outermost group's end: the last paragraph takes the properties in
+    // effect there.
+    bool m_closed = false;
+    State m_final;
+    qsizetype m_textAtClose = -1;
+};
+
+RtfModel Parser::run()
+{
+    if (m_size >= 3 && QByteArrayView(m_data, 3) == "\xEF\xBB\xBF")
+        m_pos = 3;
+    while (m_pos < m_size && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t' || m_data[m_pos] == '\r' ||
+                              m_data[m_pos] == '\n'))
+        ++m_pos;
+    while (m_pos < m_size) {
+        const char c = m_data[m_pos];
+        switch (c) {
+        case '{':
+            ++m_pos;
+            openGroup();
+            break;
+        case '}':
+            ++m_pos;
+            closeGroup();
+            break;
+        case '\\':
+            ++m_pos;
+            if (m_pos >= m_size)
+                break;
+            if (isLetter(m_data[m_pos]))
+                controlWord();
+            else
+                controlSymbol();
+            break;
+        case '\r':
+        case '\n':
+            ++m_pos;
+            break;
+        default:
+            ++m_pos;
+            textByte(static_cast<unsigned char>(c));
+            break;
+        }
+    }
+
+    flushBytes();
+    closeRun();
+    const bool untouchedSinceClose = m_closed && m.text.size() == m_textAtClose;
+    pushParagraph(untouchedSinceClose ? m_final : top());
+    if (!m_closed || m_stack.size() > 1 || m_overflow > 0)
+        m.damaged = true;
+    return std::move(m);
+}
+
+void Parser::openGroup()
+{
+    m_skipChars = 0;
+    m_star = false;
+    if (m_stack.size() >= maxDepth) {
+        ++m_overflow;
+        return;
+    }
+    State s = top();
+    s.uprChild = s.upr;
+    s.upr = false;
+    if (s.uprChild) {
+        // The 8-bit alternative of \upr is skipped; its \*\ud sibling is read.
+        s.uprDest = s.dest;
+        s.dest = Dest::Skip;
+    }
+    m_stack.push_back(s);
+}
+
+void Parser::closeGroup()
+{
+    m_skipChars = 0;
+    m_star = false;
+    if (m_overflow > 0) {
+        --m_overflow;
+        return;
+    }
+    if (m_stack.size() <= 1) {
+        m.damaged = true;  // a '}' that closes nothing
+        return;
+    }
+    const State closing = m_stack.back();
+    m_stack.pop_back();
+    State &parent = top();
+    if (closing.dest == Dest::FontTable)
+        commitFont();
+    if (closing.dest == Dest::Pn && parent.dest != Dest::Pn) {
+        RtfListKind kind = m_pnBullet ? RtfListKind::Bullet : m_pnStyle;
+        if (kind != RtfListKind::None)
+            parent.para.pn = kind;
+    }
+    if (m_stack.size() == 1) {
+        if (m_closed)
+            m.damaged = true;  // a second document group after the first
+        m_closed = true;
+        flushBytes();
+        m_final = closing;
+        m_textAtClose = m.text.size();
+    }
+}
+
+void Parser::controlWord()
+{
+    char buf[32];
+    std::size_t len = 0;
+    std::size_t total = 0;
+    while (m_pos < m_size && isLetter(m_data[m_pos])) {
+        if (len < sizeof buf)
+            buf[len++] = m_data[m_pos];
+        ++total;
+        ++m_pos;
+    }
+    bool negative = false;
+    if (m_pos + 1 < m_size && m_data[m_pos] == '-' && isDigit(m_data[m_pos + 1])) {
+        negative = true;
+        ++m_pos;
+    }
+    bool hasParam = false;
+    long long value = 0;
+    while (m_pos < m_size && isDigit(m_data[m_pos])) {
+        hasParam = true;
+        if (value < 100000000000LL)
+            value = value * 10 + (m_data[m_pos] - '0');
+        ++m_pos;
+    }
+    if (m_pos < m_size && m_data[m_pos] == ' ')
+        ++m_pos;
+    if (negative)
+        value = -value;
+    const int param = int(std::clamp<long long>(value, INT_MIN + 1LL, INT_MAX));
+    // Words longer than any real one are unknown, not cut to a known prefix.
+    word(total > len ? std::string_view() : std::string_view(buf, len), hasParam, param);
+}
+
+void Parser::controlSymbol()
+{
+    const char c = m_data[m_pos++];
+    if (c == '\'') {
+        int value = -1;
+        for (int k = 0; k < 2 && m_pos < m_size; ++k) {
+            const int h = hexValue(m_data[m_pos]);
+            if (h < 0)
+                break;
+            value = (value < 0 ? 0 : value * 16) + h;
+            ++m_pos;
+        }
+        if (m_skipChars > 0) {
+            --m_skipChars;
+            return;
+        }
+        if (value < 0)
+            return;
+        const unsigned char b = static_cast<unsigned char>(value);
+        switch (top().dest) {
+        case Dest::Text:
+            if (b >= 0x20 || b == '\t')
+                addByte(b);
+            break;
+        case Dest::FontTable:
+            m_fontBytes.append(char(b));
+            break;
+        case Dest::ListText:
+            listTextChar(b);
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    if (c == '*') {
+        m_star = true;
+        return;
+    }
+    if (m_skipChars > 0) {
+        --m_skipChars;
+        return;
+    }
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        textByte(static_cast<unsigned char>(c));
+        break;
+    case '~':
+        if (top().dest == Dest::Text)
+            addChar(0x00A0);
+        break;
+    case '-':
+        if (top().dest == Dest::Text)
+            addChar(0x00AD);
+        break;
+    case '_':
+        if (top().dest == Dest::Text)
+            addChar(0x2011);
+        break;
+    case '\r':
+    case '\n':
+        if (top().dest == Dest::Text)
+            endParagraph();
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::textByte(unsigned char b)
+{
+    if (m_skipChars > 0) {
+        --m_skipChars;
+        return;
+    }
+    State &s = top();
+    switch (s.dest) {
+    case Dest::Text:
+        if (b == '\t')
+            addChar(u'\t');
+        else if (b >= 0x20)
+            addByte(b);
+        break;
+    case Dest::FontTable:
+        if (b == ';')
+            commitFont();
+        else
+            m_fontBytes.append(char(b));
+        break;
+    case Dest::ColorTable:
+        if (b == ';') {
+            m.colors.push_back(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
+            m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
+            m_colorSet = false;
+        }
+        break;
+    case Dest::ListText:
+        listTextChar(b);
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::word(std::string_view w, bool hasParam, int param)
+{
+    const bool star = m_star;
+    m_star = false;
+    const RtfKeyword k = rtfKeyword(w);
+
+    if (m_skipChars > 0) {
+        // A control word standing in for a \u character is skipped whole,
+        // binary data included.
+        --m_skipChars;
+        if (k.kind == RtfKw::Bin)
+            m_pos += std::min<qsizetype>(std::max(param, 0), m_size - m_pos);
+        return;
+    }
+
+    State &s = top();
+    if (k.kind == RtfKw::Bin) {
+        // Binary data is never text, wherever it stands; a count past the
+        // end of the file only means the file was cut short.
+        const qsizetype want = std::max(param, 0);
+        if (want > m_size - m_pos)
+            m.damaged = true;
+        m_pos += std::min<qsizetype>(want, m_size - m_pos);
+        return;
+    }
+    if (star && !isDestination(k.kind)) {
+        s.dest = Dest::Skip;
+        return;
+    }
+    switch (k.kind) {
+    case RtfKw::FontTable:
+        if (s.dest != Dest::Skip)
+            s.dest = Dest::FontTable;
+        return;
+    case RtfKw::ColorTable:
+        if (s.dest != Dest::Skip) {
+            s.dest = Dest::ColorTable;
+            m_colorSet = false;
+        }
+        return;
+    case RtfKw::SkipDest:
+        s.dest = Dest::Skip;
+        return;
+    case RtfKw::ListText:
+        if (s.dest == Dest::Text) {
+            s.dest = Dest::ListText;
+            m_listTextSeen = true;
+        } else {
+            s.dest = Dest::Skip;
+        }
+        return;
+    case RtfKw::Pn:
+        if (s.dest == Dest::Text) {
+            s.dest = Dest::Pn;
+            m_pnBullet = false;
+            m_pnStyle = RtfListKind::None;
+        } else if (s.dest != Dest::Pn) {
+            s.dest = Dest::Skip;
+        }
+        return;
+    case RtfKw::FieldResult:
+        return;  // the field's visible result is ordinary text
+    case RtfKw::Ud:
+        if (s.uprChild)
+            s.dest = s.uprDest;
+        else
+            s.dest = Dest::Skip;
+        s.uprChild = false;
+        return;
+    case RtfKw::Upr:
+        s.upr = true;
+        return;
+    case RtfKw::Uc:
+        s.uc = std::clamp(hasParam ? param : 1, 0, 1 << 20);
+        return;
+    case RtfKw::U:
+        unicode(param);
+        return;
+    default:
+        break;
+    }
+
+    switch (s.dest) {
+    case Dest::Text:
+        textWord(k, hasParam, param);
+        break;
+    case Dest::FontTable:
+        if (k.kind == RtfKw::F) {
+            commitFont();
+            m_fontNo = param;
+            m_fontCharset = 0;
+        } else if (k.kind == RtfKw::FCharset) {
+            m_fontCharset = param;
+        }
+        break;
+    case Dest::ColorTable:
+        if (k.kind == RtfKw::Red || k.kind == RtfKw::Green || k.kind == RtfKw::Blue) {
+            const int idx = k.kind == RtfKw::Red ? 0 : k.kind == RtfKw::Green ? 1 : 2;
+            m_rgb[idx] = std::clamp(param, 0, 255);
+            m_colorSet = true;
+        }
+        break;
+    case Dest::Pn:
+        pnWord(k.kind);
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::unicode(int param)
+{
+    State &s = top();
+    m_skipChars = s.uc;
+    long long cp = param;
+    if (cp < 0)
+        cp += 65536;
+    if (cp < 0 || cp > 0x10FFFF)
+        return;
+    switch (s.dest) {
+    case Dest::Text:
+        addChar(char32_t(cp));
+        break;
+    case Dest::FontTable: {
+        m_fontName += m_codePages.decode(m_fontBytes, RtfCodePages::codePageForCharset(m_fontCharset));
+        m_fontBytes.clear();
+        const char32_t c32 = char32_t(cp);
+        m_fontName += QString::fromUcs4(&c32, 1);
+        break;
+    }
+    case Dest::ListText:
+        listTextChar(char32_t(cp));
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::textWord(const RtfKeyword &k, bool hasParam, int param)
+{
+    State &s = top();
+    const bool on = !hasParam || param != 0;
+    switch (k.kind) {
+    case RtfKw::Ansi: m_ansiCodePage = 1252; m_cacheFont = INT_MIN; break;
+    case RtfKw::Mac: m_ansiCodePage = 10000; m_cacheFont = INT_MIN; break;
+    case RtfKw::Pc: m_ansiCodePage = 437; m_cacheFont = INT_MIN; break;
+    case RtfKw::Pca: m_ansiCodePage = 850; m_cacheFont = INT_MIN; break;
+    case RtfKw::AnsiCpg:
+        if (param > 0) {
+            m_ansiCodePage = param;
+            m_cacheFont = INT_MIN;
+        }
+        break;
+    case RtfKw::Deff:
+        m.defaultFont = param;
+        m_cacheFont = INT_MIN;
+        break;
+    case RtfKw::Plain: s.ch = RtfCharProps(); break;
+    case RtfKw::F: s.ch.font = hasParam ? param : 0; break;
+    case RtfKw::Fs: s.ch.halfPoints = hasParam ? param : 24; break;
+    case RtfKw::B: s.ch.bold = on; break;
+    case RtfKw::I: s.ch.italic = on; break;
+    case RtfKw::Ul: s.ch.underline = on; break;
+    case RtfKw::UlNone: s.ch.underline = false; break;
+    case RtfKw::Strike: case RtfKw::StrikeD: s.ch.strike = on; break;
+    case RtfKw::Cf: s.ch.fg = std::max(param, 0); break;
+    case RtfKw::Cb: case RtfKw::Highlight: case RtfKw::ChCbPat: s.ch.bg = std::max(param, 0); break;
+    case RtfKw::Super: s.ch.vertical = 1; break;
+    case RtfKw::Sub: s.ch.vertical = -1; break;
+    case RtfKw::NoSuperSub: s.ch.vertical = 0; break;
+    case RtfKw::Up: s.ch.vertical = (!hasParam || param > 0) ? 1 : 0; break;
+    case RtfKw::Dn: s.ch.vertical = (!hasParam || param > 0) ? -1 : 0; break;
+    case RtfKw::Pard: s.para = RtfParaProps(); break;
+    case RtfKw::Ql: s.para.align = 0; break;
+    case RtfKw::Qc: s.para.align = 1; break;
+    case RtfKw::Qr: s.para.align = 2; break;
+    case RtfKw::Qj: s.para.align = 3; break;
+    case RtfKw::Fi: s.para.fi = std::clamp(param, -maxTwips, maxTwips); break;
+    case RtfKw::Li: s.para.li = std::clamp(param, -maxTwips, maxTwips); break;
+    case RtfKw::Ri: s.para.ri = std::clamp(param, -maxTwips, maxTwips); break;
+    case RtfKw::Sa: s.para.sa = std::clamp(param, 0, maxTwips); break;
+    case RtfKw::Sb: s.para.sb = std::clamp(param, 0, maxTwips); break;
+    case RtfKw::Ls: s.para.ls = std::max(param, 0); break;
+    case RtfKw::Ilvl: s.para.ilvl = std::clamp(param, 0, 8); break;
+    case RtfKw::Par: case RtfKw::Sect: case RtfKw::Cell: endParagraph(); break;
+    case RtfKw::Row:
+        if (m.text.size() > m_paraStart || !m_bytes.isEmpty())
+            endParagraph();
+        break;
+    case RtfKw::Line: addChar(0x2028); break;
+    case RtfKw::Tab: addChar(u'\t'); break;
+    case RtfKw::ChFtn:
+        for (QChar digit : QString::number(++m_footnotes))
+            addChar(digit.unicode());
+        break;
+    case RtfKw::Symbol: addChar(k.symbol); break;
+    default: break;
+    }
+}
+
+void Parser::pnWord(RtfKw k)
+{
+    switch (k) {
+    case RtfKw::PnLvlBlt: m_pnBullet = true; break;
+    case RtfKw::PnLvlBody: case RtfKw::PnLvl:
+        if (m_pnStyle == RtfListKind::None)
+            m_pnStyle = RtfListKind::Decimal;
+        break;
+    case RtfKw::PnDec: m_pnStyle = RtfListKind::Decimal; break;
+    case RtfKw::PnLcltr: m_pnStyle = RtfListKind::LowerAlpha; break;
+    case RtfKw::PnUcltr: m_pnStyle = RtfListKind::UpperAlpha; break;
+    case RtfKw::PnLcrm: m_pnStyle = RtfListKind::LowerRoman; break;
+    case RtfKw::PnUcrm: m_pnStyle = RtfListKind::UpperRoman; break;
+    default: break;
+    }
+}
+
+void Parser::listTextChar(char32_t c)
+{
+    if (m_listTextKind != RtfListKind::None)
+        return;
+    if (c >= '0' && c <= '9')
+        m_listTextKind = RtfListKind::Decimal;
+    else if (c >= 'a' && c <= 'z')
+        m_listTextKind = RtfListKind::LowerAlpha;
+    else if (c >= 'A' && c <= 'Z')
+        m_listTextKind = RtfListKind::UpperAlpha;
+}
+
+void Parser::commitFont()
+{
+    if (m_fontNo >= 0) {
+        QString name = m_fontName;
+        name += m_codePages.decode(m_fontBytes, RtfCodePages::codePageForCharset(m_fontCharset));
+        name = name.trimmed();
+        if (!name.isEmpty() && m.fonts.find(m_fontNo) == m.fonts.end())
+            m.fonts.emplace(m_fontNo, RtfFont{name, m_fontCharset});
+        m_cacheFont = INT_MIN;
+    }
+    m_fontNo = -1;
+    m_fontBytes.clear();
+    m_fontName.clear();
+}
+
+int Parser::codePageOf(const RtfCharProps &p)
+{
+    const int font = p.font < 0 ? m.defaultFont : p.font;
+    if (font != m_cacheFont) {
+        m_cacheFont = font;
+        m_cacheCodePage = m_ansiCodePage;
+        auto it = m.fonts.find(font);
+        if (it != m.fonts.end()) {
+            const int cp = RtfCodePages::codePageForCharset(it->second.charset);
+            if (cp)
+                m_cacheCodePage = cp;
+        }
+    }
+    return m_cacheCodePage;
+}
+
+void Parser::startRunIfChanged()
+{
+    const RtfCharProps &p = top().ch;
+    if (!(p == m_runProps)) {
+        closeRun();
+        m_runProps = p;
+    }
+}
+
+void Parser::addByte(unsigned char b)
+{
+    startRunIfChanged();
+    if (b < 0x80 && m_bytes.isEmpty()) {
+        m.text += QChar(b);
+        return;
+    }
+    const int cp = codePageOf(m_runProps);
+    if (cp != m_bytesCodePage)
+        flushBytes();
+    m_bytesCodePage = cp;
+    m_bytes.append(char(b));
+}
+
+void Parser::addChar(char32_t c)
+{
+    // Control characters and the object mark have no place in the text;
+    // a paragraph separator inside a paragraph becomes a line break.
+    if ((c < 0x20 && c != u'\t') || c == 0xFFFC || c == 0x7F)
+        return;
+    if (c == 0x2029)
+        c = 0x2028;
+    startRunIfChanged();
+    flushBytes();
+    if (c > 0xFFFF) {
+        m.text += QChar(QChar::highSurrogate(c));
+        m.text += QChar(QChar::lowSurrogate(c));
+    } else {
+        m.text += QChar(char16_t(c));
+    }
+}
+
+void Parser::flushBytes()
+{
+    if (m_bytes.isEmpty())
+        return;
+    QString s = m_codePages.decode(m_bytes, m_bytesCodePage);
+    m_bytes.clear();
+    // A code page may decode a byte to a control character; keep them out.
+    for (QChar ch : s) {
+        const char16_t u = ch.unicode();
+        if ((u >= 0x20 && u != 0x7F) || u == u'\t')
+            m.text += ch;
+    }
+}
+
+void Parser::closeRun()
+{
+    flushBytes();
+    if (m.text.size() > m_runStart) {
+        m.runs.push_back({int(m.text.size()), intern(m_runProps)});
+        m_runStart = int(m.text.size());
+    }
+}
+
+int Parser::intern(const RtfCharProps &p)
+{
+    auto it = m_formatIndex.find(p);
+    if (it != m_formatIndex.end())
+        return it->second;
+    const int idx = int(m.formats.size());
+    m.formats.push_back(p);
+    m_formatIndex.emplace(p, idx);
+    return idx;
+}
+
+RtfListKind Parser::listKind(const RtfParaProps &p) const
+{
+    if (p.pn != RtfListKind::None)
+        return p.pn;
+    if (m_listTextSeen)
+        return m_listTextKind == RtfListKind::None ? RtfListKind::Bullet : m_listTextKind;
+    return p.ls > 0 ? RtfListKind::Bullet : RtfListKind::None;
+}
+
+void Parser::pushParagraph(const State &s)
+{
+    RtfPara p;
+    p.textEnd = int(m.text.size());
+    p.runEnd = int(m.runs.size());
+    p.props = s.para;
+    p.markFormat = intern(s.ch);
+    p.list = listKind(s.para);
+    m.paras.push_back(p);
+    m_paraStart = p.textEnd;
+    m_listTextSeen = false;
+    m_listTextKind = RtfListKind::None;
+}
+
+void Parser::endParagraph()
+{
+    closeRun();
+    pushParagraph(top());
+}
+
+} // namespace
+
+bool looksLikeRtf(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        i = 3;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return QByteArrayView(bytes).sliced(i).startsWith("{\\rtf");
+}
+
+RtfModel parseRtf(const QByteArray &bytes)
+{
+    Parser p(bytes);
+    return p.run();
+}
+
+} // namespace taglund

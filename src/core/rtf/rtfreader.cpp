@@ -1,0 +1,56 @@
+#include "core/rtf/rtfreader.h"
+
+#include "core/rtf/rtfbuilder.h"
+#include "core/rtf/rtfparser.h"
+#include "core/text/doctext.h"
+#include "core/text/textfile.h"
+
+#include <QTextDocument>
+
+namespace taglund {
+
+RtfReadResult readRtf(const QByteArray &bytes, QTextDocument *doc)
+{
+    RtfReadResult r;
+    if (!looksLikeRtf(bytes)) {
+        r.error = QStringLiteral("Filen er ikke en RTF-fil.");
+        return r;
+    }
+    const RtfModel model = parseRtf(bytes);
+    r.damaged = model.damaged;
+    if (model.damaged && model.text.isEmpty()) {
+        r.error = QStringLiteral("Filen kan ikke læses: RTF-indholdet er ødelagt.");
+        return r;
+    }
+    buildDocument(model, doc);
+    r.readable = true;
+    return r;
+}
+
+RtfReadResult readRichDocument(const QByteArray &bytes, QTextDocument *doc)
+{
+    if (looksLikeRtf(bytes))
+        return readRtf(bytes, doc);
+    RtfReadResult r;
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    doc->setPlainText(toEditorBreaks(TextFile::decodeDocument(bytes).text));
+    doc->setUndoRedoEnabled(undo);
+    doc->setModified(false);
+    r.readable = true;
+    return r;
+}
+
+RtfReadResult loadRtfFile(const QString &path, QTextDocument *doc)
+{
+    QByteArray bytes;
+    QString error;
+    if (!TextFile::readBytes(path, bytes, &error)) {
+        RtfReadResult r;
+        r.error = error;
+        return r;
+    }
+    return readRichDocument(bytes, doc);
+}
+
+} // namespace taglund
