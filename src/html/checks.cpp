@@ -172,4 +172,24 @@ int Tinfotag::AttributeKontrol(const QString &AttributeDir)
     });
 }
 
+int Tinfotag::Kontrol(int mode)
+{
+    if (m_busy)
+        return kOptaget;
+    KontrolMode = mode;
+    switch (mode) {
+    case kmSlutkoder:
+        return EndtagsKontrol();
+    case kmKoder:
+        return KodeKontrol();
+    case kmAttributter:
+        return AttributeKontrol(m_dirs.attributedir);
+    case kmForMange:
+        return ForMangeEndtag();
+    default:
+        KontrolMode = kmStruktur;
+        return VisAttributter();
+    }
+}
+
 } // namespace taglund

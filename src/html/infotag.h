@@ -115,6 +115,10 @@ public:
     int ForMangeEndtag();
     int KodeKontrol();
     int AttributeKontrol(const QString &AttributeDir);
+    // Sets KontrolMode and runs its check (mode 0 shows the attributes; the
+    // attribute check uses the attribute folder). Use kontrolSaetning for
+    // the status sentence.
+    int Kontrol(int mode);
 
 private:
     bool tagIndexFor(int revision);
