@@ -95,7 +95,7 @@ inline QStringList paragraphs(const QTextDocument &doc)
 // The format of the character at the first occurrence of `probe`.
 inline QTextCharFormat formatAt(const QTextDocument &doc, const QString &probe, bool *found = nullptr)
 {
-    const QTextCursor c = doc.find(probe);
+    const QTextCursor c = doc.find(probe, 0, QTextDocument::FindCaseSensitively);
     if (found)
         *found = !c.isNull();
     if (c.isNull())
@@ -107,7 +107,7 @@ inline QTextCharFormat formatAt(const QTextDocument &doc, const QString &probe, 
 
 inline QTextBlock blockAt(const QTextDocument &doc, const QString &probe)
 {
-    const QTextCursor c = doc.find(probe);
+    const QTextCursor c = doc.find(probe, 0, QTextDocument::FindCaseSensitively);
     return c.isNull() ? QTextBlock() : c.block();
 }
 

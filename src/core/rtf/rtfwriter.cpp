@@ -257,7 +257,7 @@ void Writer::paragraph(const QTextBlock &b, bool last)
         word("\\sa", v);
     if (list)
         listMarker(b, list);
-    m_out += ' ';
+    // Runs start with '{', which ends the last control word: no delimiter.
     for (auto it = b.begin(); !it.atEnd(); ++it) {
         const QTextFragment fr = it.fragment();
         m_out += '{';
