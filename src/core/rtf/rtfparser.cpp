@@ -75,6 +75,9 @@ public:
     {
         m_stack.reserve(64);
         m_stack.emplace_back();
+        // The text is never longer than the file; growing it step by step
+        // would copy a large document many times over.
+        m.text.reserve(bytes.size());
     }
 
     RtfModel run();
