@@ -2,6 +2,7 @@
 #include "core/text/paths.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -9,6 +10,10 @@
 namespace taglund {
 
 std::function<bool(const QByteArray &, QTextDocument *, QString *)> Twinform::rtfReader;
+
+namespace {
+constexpr qsizetype kSplitLimit = 4 * 1024 * 1024;
+}
 std::function<QByteArray(const QTextDocument *)> Twinform::rtfWriter;
 
 QString untitledCaption(int docNo, const QString &docExt)
@@ -109,7 +114,13 @@ bool Twinform::loadFile(const QString &path, QString *error)
     } else {
         const DecodedText d = TextFile::decodeDocument(bytes);
         encoding = d.encoding;
-        doc->setPlainText(toEditorBreaks(d.text));
+        // Splitting the lines of a huge file at the window edge means laying
+        // out every paragraph on each change; such files open unsplit
+        // ("Linier opdeles" turns it back on).
+        if (bytes.size() > kSplitLimit && m_plain->splitsLines())
+            m_plain->setSplitLines(false);
+        if (!fillInSteps(toEditorBreaks(d.text)))
+            return false;
     }
     doc->setModified(false);
     QTextCursor c(doc);
@@ -119,6 +130,37 @@ bool Twinform::loadFile(const QString &path, QString *error)
     else
         m_plain->setTextCursor(c);
     XYinfo();
+    return true;
+}
+
+bool Twinform::fillInSteps(const QString &text)
+{
+    QTextDocument *doc = m_text->document();
+    if (text.size() <= kSplitLimit) {
+        doc->setPlainText(text);
+        return true;
+    }
+    // A huge file goes in a piece at a time, with the window's events handled
+    // between pieces, so the program keeps painting while it loads.
+    QPointer<Twinform> alive(this);
+    m_plain->setReadOnly(true);
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    constexpr qsizetype piece = 1 << 20;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype end = std::min(text.size(), at + piece);
+        const qsizetype nl = text.indexOf(u'\n', end);
+        end = nl < 0 ? text.size() : nl + 1;
+        QTextCursor c(doc);
+        c.movePosition(QTextCursor::End);
+        c.insertText(text.mid(at, end - at));
+        at = end;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!alive)
+            return false;
+    }
+    doc->setUndoRedoEnabled(true);
+    m_plain->setReadOnly(false);
     return true;
 }
 

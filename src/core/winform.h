@@ -89,6 +89,7 @@ protected:
 
 private:
     void buildEditor(bool rich);
+    bool fillInSteps(const QString &text);
     void setCaption(const QString &cap);
 
     QVBoxLayout *m_bars = nullptr;

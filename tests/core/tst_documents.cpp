@@ -335,6 +335,24 @@ private slots:
         QCOMPARE(test::readAll(f.file("b.html")), QByteArray("new"));
     }
 
+    // Large files load a piece at a time and open with unsplit lines.
+    void hugeFileLoadsWholeAndSavesUnchanged()
+    {
+        Fixture f;
+        QByteArray page;
+        for (int i = 0; page.size() < 5 * 1024 * 1024; ++i)
+            page += "<p>" + QByteArray::number(i) + " \xE6\xF8\xE5 lorem ipsum dolor sit amet</p>\r\n";
+        test::writeAll(f.file("big.html"), page);
+        Twinform *w = f.main->openwin(f.file("big.html"));
+        QVERIFY(w);
+        QVERIFY(!w->splitLines());
+        QVERIFY(!w->text().Modified());
+        QCOMPARE(w->text().LineCount(), page.count('\n') + 1);
+        w->text().setModified(true);
+        QVERIFY(f.docs()->Gem(w));
+        QCOMPARE(test::readAll(f.file("big.html")), page);
+    }
+
     void statusBarShowsTheCaret()
     {
         Fixture f;

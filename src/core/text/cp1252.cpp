@@ -30,10 +30,15 @@ int byteFor(char32_t ch)
 
 QString decode(const QByteArray &bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
+    // Latin-1 is the code page except 80..9F; fix those afterwards.
+    QString out = QString::fromLatin1(bytes);
     QChar *d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        d[i] = QChar(charFor(static_cast<unsigned char>(bytes[i])));
+    const qsizetype n = out.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = d[i].unicode();
+        if (c >= 0x80 && c <= 0x9F)
+            d[i] = QChar(high[c - 0x80]);
+    }
     return out;
 }
 

@@ -42,18 +42,23 @@ QString withCrLf(const QString &raw)
 
 QString toEditorBreaks(const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QChar c = text[i];
-        if (c == u'\r') {
-            out += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
+    if (!text.contains(u'\r'))
+        return text;
+    QString out(text.size(), Qt::Uninitialized);
+    const QChar *src = text.constData();
+    QChar *dst = out.data();
+    const qsizetype n = text.size();
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (src[i] == u'\r') {
+            dst[o++] = u'\n';
+            if (i + 1 < n && src[i + 1] == u'\n')
                 ++i;
         } else {
-            out += c;
+            dst[o++] = src[i];
         }
     }
+    out.truncate(o);
     return out;
 }
 
@@ -197,20 +202,28 @@ void TDocText::rebuildLineTable() const
 
 int TDocText::LineCount() const
 {
+    if (!splitting())
+        return m_doc->blockCount();
     rebuildLineTable();
     return m_linesBefore.back();
 }
 
 bool TDocText::place(int line, LinePlace &out) const
 {
-    rebuildLineTable();
-    if (line < 0 || line >= m_linesBefore.back())
+    int blockNo = line;
+    int sub = 0;
+    if (splitting()) {
+        rebuildLineTable();
+        if (line < 0 || line >= m_linesBefore.back())
+            return false;
+        // The block whose range of lines holds this one.
+        auto it = std::upper_bound(m_linesBefore.begin(), m_linesBefore.end(), line);
+        blockNo = int(it - m_linesBefore.begin()) - 1;
+        sub = line - m_linesBefore[size_t(blockNo)];
+    } else if (line < 0 || line >= m_doc->blockCount()) {
         return false;
-    // The block whose range of lines holds this one.
-    auto it = std::upper_bound(m_linesBefore.begin(), m_linesBefore.end(), line);
-    const int blockNo = int(it - m_linesBefore.begin()) - 1;
+    }
     const QTextBlock b = m_doc->findBlockByNumber(blockNo);
-    const int sub = line - m_linesBefore[size_t(blockNo)];
     out.blockStart = b.position();
     const int blockLen = b.length() - 1;
     if (!splitting() || !b.layout() || b.layout()->lineCount() <= 1) {
@@ -307,8 +320,10 @@ int TDocText::LineIndex(int i) const
 int TDocText::LineFromChar(int pos) const
 {
     pos = std::clamp(pos, 0, Length());
-    rebuildLineTable();
     const QTextBlock b = m_doc->findBlock(pos);
+    if (!splitting())
+        return b.isValid() ? b.blockNumber() : m_doc->blockCount() - 1;
+    rebuildLineTable();
     if (!b.isValid())
         return std::max(0, m_linesBefore.back() - 1);
     int line = m_linesBefore[size_t(b.blockNumber())];

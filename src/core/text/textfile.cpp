@@ -54,36 +54,14 @@ QByteArray toUtf16(const QString &s, bool littleEndian)
 
 bool isValidUtf8WithNonAscii(const QByteArray &b)
 {
-    bool nonAscii = false;
     const auto *p = reinterpret_cast<const unsigned char *>(b.constData());
     const qsizetype n = b.size();
-    for (qsizetype i = 0; i < n;) {
-        unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        nonAscii = true;
-        int len = 0;
-        char32_t min = 0;
-        if (c >= 0xC2 && c <= 0xDF) { len = 1; min = 0x80; }
-        else if (c >= 0xE0 && c <= 0xEF) { len = 2; min = 0x800; }
-        else if (c >= 0xF0 && c <= 0xF4) { len = 3; min = 0x10000; }
-        else return false;
-        char32_t cp = c & (0x3F >> len);
-        for (int k = 1; k <= len; ++k) {
-            if (i + k >= n)
-                return false;
-            unsigned char cc = p[i + k];
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len + 1;
-    }
-    return nonAscii;
+    qsizetype i = 0;
+    while (i < n && p[i] < 0x80)
+        ++i;
+    if (i == n)
+        return false;   // plain ASCII reads the same either way
+    return QByteArrayView(b).sliced(i).isValidUtf8();
 }
 
 } // namespace
