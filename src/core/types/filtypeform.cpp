@@ -74,8 +74,12 @@ TFiltypeForm::TFiltypeForm(TFiltypeliste &liste, const QString &typelisteNavn, T
     auto *indfoer = knap(QStringLiteral("Indfør i listen"), this);
     connect(indfoer, &QPushButton::clicked, this, &TFiltypeForm::indfoerIListen);
     auto *felter = new QFormLayout;
-    felter->addRow(QStringLiteral("Tekst"), m_tekst);
-    felter->addRow(QStringLiteral("Type"), m_type);
+    for (QLineEdit *felt : {m_tekst, m_type}) {
+        auto *navn = new QLabel(felt->accessibleName(), this);
+        navn->setAccessibleName(navn->text());
+        navn->setBuddy(felt);
+        felter->addRow(navn, felt);
+    }
     auto *tilfoej = new QHBoxLayout;
     tilfoej->addLayout(felter, 1);
     tilfoej->addWidget(indfoer, 0, Qt::AlignBottom);
@@ -109,7 +113,9 @@ TFiltypeForm::TFiltypeForm(TFiltypeliste &liste, const QString &typelisteNavn, T
 
 void TFiltypeForm::vis()
 {
-    if (QApplication::activeModalWidget()) {
+    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this) {
+        // Shown before the modal box opened, it would stay blocked behind it.
+        hide();
         exec();
         return;
     }
