@@ -3,6 +3,7 @@
 #include "ui/questions.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QStyle>
 #include <QStyleFactory>
@@ -166,6 +167,26 @@ const Style *findStyle(const QString &name)
 QString currentName;
 bool fusionInstalled = false;
 
+QBrush mdiBrush()
+{
+    const TStyleColours *c = styleColours(currentName);
+    return c ? QBrush(c->mdiArea) : QApplication::palette().brush(QPalette::Dark);
+}
+
+// The document area paints its own background brush, which no style sheet
+// reaches: areas made after a style was applied take it when first shown.
+class MdiAreaColourer : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish)
+            if (auto *area = qobject_cast<QMdiArea *>(watched))
+                area->setBackground(mdiBrush());
+        return false;
+    }
+};
+
 void setGroup(QPalette &p, QPalette::ColorGroup g, const TStyleColours &c)
 {
     p.setColor(g, QPalette::Window, c.window);
@@ -226,7 +247,6 @@ QTabBar::tab { background: @tab; color: @tabText; border: 1px solid @border; bor
 QTabBar::tab:selected { background: @tabSel; color: @tabSelText; }
 QTabBar::tab:hover:!selected { background: @hover; color: @hoverText; }
 QTabWidget::pane { border: 1px solid @border; top: -1px; }
-QMdiArea { background: @mdi; }
 QDockWidget { color: @chromeText; }
 QDockWidget::title { background: @chromeGrad; padding: 4px; border-bottom: 1px solid @border; }
 QHeaderView::section { background: @header; color: @headerText; padding: 3px 6px; border: none;
@@ -260,7 +280,6 @@ QListView, QTreeView, QTableView { alternate-background-color: @altBase; }
         {"@tabSel", hex(c.tabSelected)},
         {"@tabText", hex(c.tabText)},
         {"@tab", hex(c.tab)},
-        {"@mdi", hex(c.mdiArea)},
         {"@headerText", hex(c.headerText)},
         {"@header", hex(c.header)},
         {"@buttonText", hex(c.buttonText)},
@@ -378,14 +397,17 @@ QString applyStyle(const QString &name)
     // are worked out from the application palette as it is at that moment.
     QApplication::setPalette(stylePalette(resolved));
     qApp->setStyleSheet(styleSheet(resolved));
-    const TStyleColours *c = styleColours(resolved);
-    for (QWidget *w : QApplication::allWidgets()) {
-        if (auto *area = qobject_cast<QMdiArea *>(w))
-            area->setBackground(c ? QBrush(c->mdiArea) : QApplication::palette().brush(QPalette::Dark));
+    currentName = resolved;
+    static MdiAreaColourer *colourer = nullptr;
+    if (!colourer) {
+        colourer = new MdiAreaColourer(qApp);
+        qApp->installEventFilter(colourer);
     }
+    for (QWidget *w : QApplication::allWidgets())
+        if (auto *area = qobject_cast<QMdiArea *>(w))
+            area->setBackground(mdiBrush());
     for (QWidget *w : QApplication::topLevelWidgets())
         w->update();
-    currentName = resolved;
     return resolved;
 }
 
