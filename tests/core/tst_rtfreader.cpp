@@ -90,7 +90,8 @@ private slots:
             << QByteArray("{\\rtf1 {\\listtext\\'b7\\tab}Punkt\\par{\\pntext 2.\\tab}To}") << "Punkt\nTo";
         QTest::newRow("upr takes the unicode version")
             << QByteArray("{\\rtf1 {\\upr{ansi}{\\*\\ud{uni}}}!}") << "uni!";
-        QTest::newRow("control characters dropped") << QByteArray("{\\rtf1 a\\'00b\\'0dc\\'07d\\u0?e}") << "abcde";
+        QTest::newRow("control characters dropped") << QByteArray("{\\rtf1 a\\'00b\\'0dc\\'07d\\u0?e\\'7ff\x7fg}")
+                                                    << "abcdefg";
         QTest::newRow("object mark dropped") << QByteArray("{\\rtf1 a\\u65532?b}") << "ab";
         QTest::newRow("paragraph separator becomes a line break") << QByteArray("{\\rtf1 a\\u8233?b}")
                                                                   << "a" + ls + "b";

@@ -660,6 +660,8 @@ void Parser::startRunIfChanged()
 
 void Parser::addByte(unsigned char b)
 {
+    if (b == 0x7F)
+        return;  // DEL is a control character like the ones below blank
     startRunIfChanged();
     if (b < 0x80 && m_bytes.isEmpty()) {
         m.text += QChar(b);
