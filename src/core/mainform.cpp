@@ -4,6 +4,7 @@
 #include "core/text/textfile.h"
 #include "platform/loginname.h"
 #include "ui/questions.h"
+#include "ui/styles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +66,9 @@ void Tmainform::createPaths(const QString &exeDir)
 void Tmainform::loadMainSettings()
 {
     m_options.load(m_paths.optfil);
-    // The visual style of line 1 is applied by the style module when it is present.
+    // The style of line 1 shows at once, before the rest is read into place.
+    ui::applyStyle(m_options.designName);
+    QCoreApplication::processEvents();
     m_paths.webFilename = m_paths.webFileFor(m_options.gruppenavn);
     applyWindowSettings();
 }
