@@ -1,35 +1,14 @@
 #include "core/rtf/rtfparser.h"
 
-#include "core/rtf/rtfcodepage.h"
-#include "core/rtf/rtfkeywords.h"
+#include "core/rtf/rtfparserimpl.h"
 
 #include <algorithm>
-#include <climits>
-#include <string_view>
 
 namespace taglund {
 
+namespace rtfdetail {
+
 namespace {
-
-enum class Dest : uint8_t { Text, Skip, FontTable, ColorTable, ListText, Pn };
-
-struct State {
-    RtfCharProps ch;
-    RtfParaProps para;
-    Dest dest = Dest::Text;
-    Dest uprDest = Dest::Text;  // what a child of \upr reads as once it names itself \ud
-    int uc = 1;                 // fallback characters after each \u
-    bool upr = false;           // children of this group are alternative versions
-    bool uprChild = false;
-};
-
-// Deeper groups share their parent's state: a pathological file then costs
-// neither stack nor unbounded memory, and its text is still read.
-constexpr std::size_t maxDepth = 4096;
-
-// Word's own limit for indents and spacing (22 inches); larger values would
-// only make the layout absurd.
-constexpr int maxTwips = 31680;
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -56,101 +35,7 @@ bool isDestination(RtfKw k)
     }
 }
 
-struct CharPropsHash {
-    std::size_t operator()(const RtfCharProps &p) const
-    {
-        std::size_t h = std::size_t(p.font) * 1000003u;
-        h ^= std::size_t(p.halfPoints) * 7919u;
-        h ^= std::size_t(p.fg) * 131u + std::size_t(p.bg) * 65599u;
-        h ^= (p.bold ? 1u : 0u) | (p.italic ? 2u : 0u) | (p.underline ? 4u : 0u) | (p.strike ? 8u : 0u);
-        h ^= std::size_t(p.vertical + 1) << 4;
-        return h;
-    }
-};
-
-class Parser {
-public:
-    explicit Parser(const QByteArray &bytes)
-        : m_data(bytes.constData()), m_size(bytes.size())
-    {
-        m_stack.reserve(64);
-        m_stack.emplace_back();
-        // The text is never longer than the file; growing it step by step
-        // would copy a large document many times over.
-        m.text.reserve(bytes.size());
-    }
-
-    RtfModel run();
-
-private:
-    State &top() { return m_stack.back(); }
-
-    void openGroup();
-    void closeGroup();
-    void controlWord();
-    void controlSymbol();
-    void textByte(unsigned char b);
-    void word(std::string_view w, bool hasParam, int param);
-    void textWord(const RtfKeyword &k, bool hasParam, int param);
-    void pnWord(RtfKw k);
-    void unicode(int param);
-
-    void addByte(unsigned char b);
-    void addChar(char32_t c);
-    void startRunIfChanged();
-    void flushBytes();
-    void closeRun();
-    void endParagraph();
-    void pushParagraph(const State &s);
-    int intern(const RtfCharProps &p);
-    int codePageOf(const RtfCharProps &p);
-    RtfListKind listKind(const RtfParaProps &p) const;
-
-    void commitFont();
-    void listTextChar(char32_t c);
-
-    const char *m_data;
-    qsizetype m_size;
-    qsizetype m_pos = 0;
-    std::vector<State> m_stack;
-    std::size_t m_overflow = 0;
-    bool m_star = false;
-    int m_skipChars = 0;
-    int m_ansiCodePage = 1252;
-    RtfCodePages m_codePages;
-    RtfModel m;
-
-    // The open run and its not yet decoded 8-bit text.
-    RtfCharProps m_runProps;
-    int m_runStart = 0;
-    QByteArray m_bytes;
-    int m_bytesCodePage = 1252;
-    std::unordered_map<RtfCharProps, int, CharPropsHash> m_formatIndex;
-    int m_cacheFont = INT_MIN;
-    int m_cacheCodePage = 1252;
-
-    // The paragraph being read.
-    int m_paraStart = 0;
-    bool m_listTextSeen = false;
-    RtfListKind m_listTextKind = RtfListKind::None;
-    bool m_pnBullet = false;
-    RtfListKind m_pnStyle = RtfListKind::None;
-    int m_footnotes = 0;
-
-    // Table entries being read.
-    int m_fontNo = -1;
-    int m_fontCharset = 0;
-    QByteArray m_fontBytes;
-    QString m_fontName;
-    int m_rgb[3] = {0, 0, 0};
-    bool m_colorSet = false;
-
-    // The outermost group's end: the last paragraph takes the properties in
-    // effect there.
-    bool m_closed = false;
-    State m_final;
-    qsizetype m_textAtClose = -1;
-};
+} // namespace
 
 RtfModel Parser::run()
 {
@@ -606,156 +491,7 @@ void Parser::pnWord(RtfKw k)
     }
 }
 
-void Parser::listTextChar(char32_t c)
-{
-    if (m_listTextKind != RtfListKind::None)
-        return;
-    if (c >= '0' && c <= '9')
-        m_listTextKind = RtfListKind::Decimal;
-    else if (c >= 'a' && c <= 'z')
-        m_listTextKind = RtfListKind::LowerAlpha;
-    else if (c >= 'A' && c <= 'Z')
-        m_listTextKind = RtfListKind::UpperAlpha;
-}
-
-void Parser::commitFont()
-{
-    if (m_fontNo >= 0) {
-        QString name = m_fontName;
-        name += m_codePages.decode(m_fontBytes, RtfCodePages::codePageForCharset(m_fontCharset));
-        name = name.trimmed();
-        if (!name.isEmpty() && m.fonts.find(m_fontNo) == m.fonts.end())
-            m.fonts.emplace(m_fontNo, RtfFont{name, m_fontCharset});
-        m_cacheFont = INT_MIN;
-    }
-    m_fontNo = -1;
-    m_fontBytes.clear();
-    m_fontName.clear();
-}
-
-int Parser::codePageOf(const RtfCharProps &p)
-{
-    const int font = p.font < 0 ? m.defaultFont : p.font;
-    if (font != m_cacheFont) {
-        m_cacheFont = font;
-        m_cacheCodePage = m_ansiCodePage;
-        auto it = m.fonts.find(font);
-        if (it != m.fonts.end()) {
-            const int cp = RtfCodePages::codePageForCharset(it->second.charset);
-            if (cp)
-                m_cacheCodePage = cp;
-        }
-    }
-    return m_cacheCodePage;
-}
-
-void Parser::startRunIfChanged()
-{
-    const RtfCharProps &p = top().ch;
-    if (!(p == m_runProps)) {
-        closeRun();
-        m_runProps = p;
-    }
-}
-
-void Parser::addByte(unsigned char b)
-{
-    if (b == 0x7F)
-        return;  // DEL is a control character like the ones below blank
-    startRunIfChanged();
-    if (b < 0x80 && m_bytes.isEmpty()) {
-        m.text += QChar(b);
-        return;
-    }
-    const int cp = codePageOf(m_runProps);
-    if (cp != m_bytesCodePage)
-        flushBytes();
-    m_bytesCodePage = cp;
-    m_bytes.append(char(b));
-}
-
-void Parser::addChar(char32_t c)
-{
-    // Control characters and the object mark have no place in the text;
-    // a paragraph separator inside a paragraph becomes a line break.
-    if ((c < 0x20 && c != u'\t') || c == 0xFFFC || c == 0x7F)
-        return;
-    if (c == 0x2029)
-        c = 0x2028;
-    startRunIfChanged();
-    flushBytes();
-    if (c > 0xFFFF) {
-        m.text += QChar(QChar::highSurrogate(c));
-        m.text += QChar(QChar::lowSurrogate(c));
-    } else {
-        m.text += QChar(char16_t(c));
-    }
-}
-
-void Parser::flushBytes()
-{
-    if (m_bytes.isEmpty())
-        return;
-    QString s = m_codePages.decode(m_bytes, m_bytesCodePage);
-    m_bytes.clear();
-    // A code page may decode a byte to a control character; keep them out.
-    for (QChar ch : s) {
-        const char16_t u = ch.unicode();
-        if ((u >= 0x20 && u != 0x7F) || u == u'\t')
-            m.text += ch;
-    }
-}
-
-void Parser::closeRun()
-{
-    flushBytes();
-    if (m.text.size() > m_runStart) {
-        m.runs.push_back({int(m.text.size()), intern(m_runProps)});
-        m_runStart = int(m.text.size());
-    }
-}
-
-int Parser::intern(const RtfCharProps &p)
-{
-    auto it = m_formatIndex.find(p);
-    if (it != m_formatIndex.end())
-        return it->second;
-    const int idx = int(m.formats.size());
-    m.formats.push_back(p);
-    m_formatIndex.emplace(p, idx);
-    return idx;
-}
-
-RtfListKind Parser::listKind(const RtfParaProps &p) const
-{
-    if (p.pn != RtfListKind::None)
-        return p.pn;
-    if (m_listTextSeen)
-        return m_listTextKind == RtfListKind::None ? RtfListKind::Bullet : m_listTextKind;
-    return p.ls > 0 ? RtfListKind::Bullet : RtfListKind::None;
-}
-
-void Parser::pushParagraph(const State &s)
-{
-    RtfPara p;
-    p.textEnd = int(m.text.size());
-    p.runEnd = int(m.runs.size());
-    p.props = s.para;
-    p.markFormat = intern(s.ch);
-    p.list = listKind(s.para);
-    m.paras.push_back(p);
-    m_paraStart = p.textEnd;
-    m_listTextSeen = false;
-    m_listTextKind = RtfListKind::None;
-}
-
-void Parser::endParagraph()
-{
-    closeRun();
-    pushParagraph(top());
-}
-
-} // namespace
+} // namespace rtfdetail
 
 bool looksLikeRtf(const QByteArray &bytes)
 {
@@ -769,7 +505,7 @@ bool looksLikeRtf(const QByteArray &bytes)
 
 RtfModel parseRtf(const QByteArray &bytes)
 {
-    Parser p(bytes);
+    rtfdetail::Parser p(bytes);
     return p.run();
 }
 
