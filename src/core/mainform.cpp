@@ -1,5 +1,10 @@
 #include "core/mainform.h"
 #include "core/commandregistry.h"
+#include "core/filetypecommands.h"
+#include "core/mainmenu.h"
+#include "core/model/openroute.h"
+#include "core/recentcommands.h"
+#include "platform/desktopshell.h"
 #include "core/text/paths.h"
 #include "core/text/textfile.h"
 #include "platform/loginname.h"
@@ -40,10 +45,12 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
     connect(m_docs, &TDokumentOmraade::documentsChanged, m_commands, &TCommandRegistry::scheduleUpdate);
 
     loadMainSettings();
-    // The font box of the font panel, the file-type list, the recent lists,
-    // the HTML engine with its lists and panel, and the dictionary are
-    // loaded here by their own modules as they join the program.
+    // The font box of the font panel fills here once the font panel is part of the program.
+    m_filtyper->HentTypeliste();
     m_firstShow = true;
+    m_seneste->HentReopenFiler();
+    // The HTML engine with its lists and panel, and the dictionary, load
+    // here as they join the program.
     setAcceptDrops(true);
     m_commands->updateAll();
     QCoreApplication::processEvents();
@@ -130,35 +137,29 @@ void Tmainform::registerCommands()
 {
     auto docOpen = [this] { return activeWin() != nullptr; };
     auto *c = m_commands;
-    c->add(QStringLiteral("ANyt"), QStringLiteral("Nyt dokument..."), QKeySequence(Qt::CTRL | Qt::Key_N),
-           [this] { m_docs->newFromType(QStringLiteral("*.html"), false); });
     c->add(QStringLiteral("AHent"), QStringLiteral("Hent dokument..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-           [this] { openFileDialog(); });
+           [this] { openFileDialog(); }, {}, QStringLiteral("Hent dokument"));
     c->add(QStringLiteral("AGem"), QStringLiteral("Gem"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_docs->Gem(); },
-           [this] { return activeWin() && activeWin()->text().Modified(); });
+           [this] { return activeWin() && activeWin()->text().Modified(); }, QStringLiteral("Gem dokumentet"));
     c->add(QStringLiteral("AGemSom"), QStringLiteral("Gem som..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
-           [this] { m_docs->GemSomDokument(); }, docOpen);
+           [this] { m_docs->GemSomDokument(); }, docOpen, QStringLiteral("Gem dokumentet under et nyt navn"));
     c->add(QStringLiteral("ALukDokument"), QStringLiteral("Luk dokument"), QKeySequence(Qt::CTRL | Qt::Key_L),
-           [this] { m_docs->LukDokument(); }, docOpen);
+           [this] { m_docs->LukDokument(); }, docOpen, QStringLiteral("Luk dokumentet"));
     c->add(QStringLiteral("ALukAlle"), QStringLiteral("Luk alle"), {}, [this] { m_docs->LukAlle(); }, docOpen);
     c->add(QStringLiteral("ALukProgram"), QStringLiteral("Luk program"), QKeySequence(Qt::CTRL | Qt::Key_Q),
            [this] { close(); });
+    m_filtyper = new TFiltypeKommandoer(this);
+    m_seneste = new TSenesteKommandoer(this);
+    connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
+        // Until the file box can show it, the open dialog starts there.
+        openFileDialog(folder);
+    });
 }
 
 void Tmainform::buildMenus()
 {
-    QMenu *fil = menuBar()->addMenu(QStringLiteral("Fil"));
-    const QStringList filItems = {QStringLiteral("ANyt"), QStringLiteral("AHent"), QString(), QStringLiteral("AGem"),
-                                  QStringLiteral("AGemSom"), QStringLiteral("ALukDokument"), QString(),
-                                  QStringLiteral("ALukProgram")};
-    for (const QString &n : filItems) {
-        if (n.isEmpty())
-            fil->addSeparator();
-        else
-            fil->addAction(m_commands->action(n));
-    }
-    QMenu *vindue = menuBar()->addMenu(QStringLiteral("Vindue"));
-    vindue->addAction(m_commands->action(QStringLiteral("ALukAlle")));
+    buildMainMenu(menuBar(), m_commands);
+    m_seneste->attachMenus();
 }
 
 QMenu *Tmainform::menu(const QString &caption) const
@@ -171,19 +172,36 @@ QMenu *Tmainform::menu(const QString &caption) const
 
 Twinform *Tmainform::openwin(const QString &path, const QString &extOrPattern)
 {
-    if (path.isEmpty())
-        return m_docs->newFromType(extOrPattern.isEmpty() ? QStringLiteral("*.html") : extOrPattern, false);
-    if (Twinform *open = m_docs->findByPath(path)) {
+    Twinform *open = path.isEmpty() ? nullptr : m_docs->findByPath(path);
+    OpenDecision d = decideOpen(path, extOrPattern.isEmpty() ? QStringLiteral("*.html") : extOrPattern,
+                                open != nullptr, [this](const QString &ext) { return m_filtyper->isItTextfile(ext); });
+    if (d.route == OpenRoute::AskIfText)
+        d = d.answered(ui::askQuestion(this, d.question));
+    switch (d.route) {
+    case OpenRoute::NewDocument:
+        m_docs->klicheName.clear();
+        return m_docs->makeWindow(QString(), d.docExt);
+    case OpenRoute::DocumentWindow:
+        return m_docs->makeWindow(path, QString());
+    case OpenRoute::BringToFront:
         m_docs->activate(open);
         return open;
+    case OpenRoute::Shell:
+        // Media and pictures: a failure of the shell is not reported.
+        DesktopShell::instance().openFile(path, QStringLiteral("open"), {}, folderOf(path));
+        return nullptr;
+    case OpenRoute::Nothing:
+    case OpenRoute::AskIfText:
+        return nullptr;
     }
-    return m_docs->makeWindow(path, QString());
+    return nullptr;
 }
 
-void Tmainform::openFileDialog()
+void Tmainform::openFileDialog(const QString &folder)
 {
     const QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("Åben fil til redigering"),
-                                                            m_paths.dokumentdir, QStringLiteral("Alle filer (*.*)"));
+                                                            folder.isEmpty() ? m_paths.dokumentdir : folder,
+                                                            QStringLiteral("Alle filer (*.*)"));
     for (const QString &f : files)
         if (QFileInfo::exists(f))
             openwin(f, extensionOf(f));
@@ -223,7 +241,7 @@ void Tmainform::documentActivated(Twinform *w)
 
 void Tmainform::documentClosing(Twinform *w)
 {
-    Q_UNUSED(w);   // the recent lists take the document here once they are part of the program
+    m_seneste->documentClosing(w);
 }
 
 void Tmainform::dragEnterEvent(QDragEnterEvent *e)
@@ -249,8 +267,9 @@ bool Tmainform::lukProgram()
     if (!m_docs->LukAlle())
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The recent lists and the windows that own settings files save here,
-    // in their fixed order, as they join the program.
+    m_seneste->GemReopenFiler();
+    // The windows that own settings files save here, in their fixed order,
+    // as they join the program.
     saveMainSettings();
     QApplication::restoreOverrideCursor();
     m_shutdownDone = true;

@@ -13,6 +13,8 @@ class QMenu;
 namespace taglund {
 
 class TCommandRegistry;
+class TFiltypeKommandoer;
+class TSenesteKommandoer;
 
 // The main window: it fixes the paths, owns the main settings, lays out the
 // menus, panels, tab strip and status bar, and hands documents to the
@@ -29,6 +31,8 @@ public:
     TDokumentOmraade *documents() const { return m_docs; }
     TCommandRegistry *commands() const { return m_commands; }
     QMenu *menu(const QString &caption) const;
+    TFiltypeKommandoer *filtyper() const { return m_filtyper; }
+    TSenesteKommandoer *seneste() const { return m_seneste; }
 
     Twinform *activeWin() const { return m_docs->activeWin(); }
 
@@ -62,13 +66,15 @@ private:
     void buildMenus();
     void firstShow();
     void saveMainSettings();
-    void openFileDialog();
+    void openFileDialog(const QString &folder = QString());
 
     TProgramPaths m_paths;
     TMainOptions m_options;
     QStringList m_arguments;
     TDokumentOmraade *m_docs = nullptr;
     TCommandRegistry *m_commands = nullptr;
+    TFiltypeKommandoer *m_filtyper = nullptr;
+    TSenesteKommandoer *m_seneste = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;
     bool m_shutdownDone = false;
