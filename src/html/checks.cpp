@@ -29,6 +29,24 @@ QString countedSentence(const Counted &s, int count)
     return QString::fromUtf8(s.before) + QString::number(count) + QString::fromUtf8(s.after);
 }
 
+// Membership answered once per distinct name: a page repeats a few dozen
+// names over and over.
+class Listed {
+public:
+    explicit Listed(const TTagSet &set) : m_set(set) {}
+    bool operator()(const QString &name)
+    {
+        auto it = m_known.constFind(name);
+        if (it == m_known.constEnd())
+            it = m_known.insert(name, m_set.contains(name));
+        return it.value();
+    }
+
+private:
+    const TTagSet &m_set;
+    QHash<QString, bool> m_known;
+};
+
 } // namespace
 
 QString kontrolSaetning(int mode, int count)
@@ -89,12 +107,13 @@ int Tinfotag::VisAttributter()
 
 int Tinfotag::EndtagsKontrol()
 {
-    return runCheck([this](int id, const TTagTree::Node &n) {
+    Listed withEnd(m_withEnd);
+    return runCheck([&](int id, const TTagTree::Node &n) {
         if (n.data.TagEnd != 0) {
             m_tree.setRemark(id, {});
             return 0;
         }
-        if (m_withEnd.contains(n.name)) {
+        if (withEnd(n.name)) {
             m_tree.setRemark(id, QStringLiteral(" Mangler slutkode"));
             return 1;
         }
@@ -114,13 +133,15 @@ int Tinfotag::ForMangeEndtag()
 
 int Tinfotag::KodeKontrol()
 {
-    return runCheck([this](int id, const TTagTree::Node &n) {
+    Listed withEnd(m_withEnd);
+    Listed all(m_all);
+    return runCheck([&](int id, const TTagTree::Node &n) {
         if (n.name.startsWith(u'/')) {
-            const bool known = m_withEnd.contains(n.name.mid(1));
+            const bool known = withEnd(n.name.mid(1));
             m_tree.setRemark(id, known ? QString() : QStringLiteral(" Ukendt slutkode"));
             return known ? 0 : 1;
         }
-        const bool known = m_all.contains(n.name);
+        const bool known = all(n.name);
         m_tree.setRemark(id, known ? QString() : QStringLiteral(" Ukendt kode"));
         return known ? 0 : 1;
     });

@@ -6,6 +6,7 @@
 #include "html/tagtree.h"
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -71,6 +72,9 @@ public:
     // --- Tag reader ---------------------------------------------------
     TPosData PosData;
     QString GetTag();
+    // Whether GetTag keeps a tag index of the current document (large
+    // documents, once a scan near the caret did not settle).
+    bool hasTagIndex() const { return m_index.built(); }
 
     // Rebuilds the tag tree from the whole document and remembers which
     // document (strukturNo) it came from. False when refused or when there
@@ -121,9 +125,9 @@ public:
     int Kontrol(int mode);
 
 private:
-    bool tagIndexFor(int revision);
-    bool betweenScan(int caret, int budget, int &openAt) const;
-    void attributeScan(int caret, int open);
+    void ensureTagIndex();
+    bool betweenScan(TDocScanner &d, int caret, int budget, int &openAt) const;
+    void attributeScan(TDocScanner &d, int caret, int open);
     QString findWord(bool (*isWordChar)(QChar), bool useSelection) const;
     void afterChange();
     template <typename Check>
@@ -134,6 +138,7 @@ private:
     TTagSet m_noEnd, m_withEnd, m_all, m_noValue, m_exclude;
     int m_listGeneration = 0;
     TTagIndex m_index;
+    QMetaObject::Connection m_watch;  // keeps m_index in step with the document's edits
     TTagTree m_tree;
     bool m_busy = false;
 };

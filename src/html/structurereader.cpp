@@ -3,6 +3,7 @@
 #include "html/tagscan.h"
 #include "html/tagset.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -28,16 +29,30 @@ bool startsNoTag(QChar d)
 } // namespace
 
 TStructureReader::TStructureReader(const TStructureLists &lists, Progress progress)
-    : m_lists(lists), m_progress(std::move(progress)), m_open(ByLabel{&m_label})
+    : m_lists(lists), m_progress(std::move(progress))
 {
 }
 
-const QString &TStructureReader::intern(const QString &name)
+int TStructureReader::nameId(const QString &text, int from, int length)
 {
-    auto it = m_names.find(name);
-    if (it == m_names.end())
-        it = m_names.insert(name, name);
-    return it.value();
+    const QString name = text.mid(from, length);
+    auto it = m_nameIds.constFind(name);
+    if (it != m_nameIds.constEnd())
+        return it.value();
+    Kind kind = Kind::Unlisted;
+    if (m_lists.Excludeliste.contains(name))
+        kind = Kind::Excluded;
+    else if (m_lists.Nosluttagliste.contains(name))
+        kind = Kind::Void;
+    else if (m_lists.Tagliste.contains(name))
+        kind = Kind::WithEnd;
+    const bool scriptOrStyle = name.compare(u"script", Qt::CaseInsensitive) == 0
+                               || name.compare(u"style", Qt::CaseInsensitive) == 0;
+    const int id = int(m_names.size());
+    m_names.push_back({name, u'/' + name, kind, scriptOrStyle});
+    m_openByName.emplace_back();
+    m_nameIds.insert(name, id);
+    return id;
 }
 
 void TStructureReader::relabel()
@@ -61,7 +76,7 @@ void TStructureReader::placeAfter(int id, int after)
         relabel();
 }
 
-int TStructureReader::addChild(int parent, const QString &name, int index, quint8 tagEnd,
+int TStructureReader::addChild(int parent, const QString &name, int nameId, int index, quint8 tagEnd,
                                const QString &attr)
 {
     // A new last child follows the last node of its parent's subtree in tree order.
@@ -69,48 +84,66 @@ int TStructureReader::addChild(int parent, const QString &name, int index, quint
     while (!m_nodes[size_t(after)].children.empty())
         after = m_nodes[size_t(after)].children.back();
     const int id = int(m_nodes.size());
-    TTagTree::Node n;
-    n.name = intern(name);
+    TTagTree::Node &n = m_nodes.emplace_back();
+    n.name = name;
     n.data.Index = index;
     n.data.TagEnd = tagEnd;
     n.data.AttrListe = attr;
     n.parent = parent;
     n.row = int(m_nodes[size_t(parent)].children.size());
-    m_nodes.push_back(std::move(n));
+    m_nameOf.push_back(nameId);
     m_nodes[size_t(parent)].children.push_back(id);
     placeAfter(id, after);
     return id;
 }
 
-void TStructureReader::setOpen(int id, bool open)
+int TStructureReader::lastOpenBefore(const std::vector<int> &open, int id, bool inclusive) const
 {
-    TTagTree::Node &n = m_nodes[size_t(id)];
-    if (open) {
-        n.data.TagEnd = 0;
-        m_open.insert(id);
-        m_openByName.try_emplace(n.name, ByLabel{&m_label}).first->second.insert(id);
-    } else {
-        n.data.TagEnd = 1;
-        m_open.erase(id);
-        auto it = m_openByName.find(n.name);
-        if (it != m_openByName.end())
-            it->second.erase(id);
-    }
+    const quint64 l = m_label[size_t(id)];
+    auto it = inclusive ? std::upper_bound(open.begin(), open.end(), l,
+                                           [this](quint64 v, int n) { return v < m_label[size_t(n)]; })
+                        : std::lower_bound(open.begin(), open.end(), l,
+                                           [this](int n, quint64 v) { return m_label[size_t(n)] < v; });
+    return it == open.begin() ? -1 : *std::prev(it);
 }
 
-int TStructureReader::lastOpenBefore(int id, bool inclusive, const QString *name) const
+void TStructureReader::insertOpen(std::vector<int> &open, int id)
 {
-    const std::set<int, ByLabel> *set = &m_open;
-    if (name) {
-        auto it = m_openByName.find(*name);
-        if (it == m_openByName.end())
-            return -1;
-        set = &it->second;
+    const quint64 l = m_label[size_t(id)];
+    if (open.empty() || m_label[size_t(open.back())] < l) {
+        open.push_back(id);  // the usual case: the newest node comes last
+        return;
     }
-    auto it = inclusive ? set->upper_bound(id) : set->lower_bound(id);
-    if (it == set->begin())
-        return -1;
-    return *std::prev(it);
+    auto it = std::lower_bound(open.begin(), open.end(), l,
+                               [this](int n, quint64 v) { return m_label[size_t(n)] < v; });
+    open.insert(it, id);
+}
+
+void TStructureReader::eraseOpen(std::vector<int> &open, int id)
+{
+    if (!open.empty() && open.back() == id) {
+        open.pop_back();
+        return;
+    }
+    const quint64 l = m_label[size_t(id)];
+    auto it = std::lower_bound(open.begin(), open.end(), l,
+                               [this](int n, quint64 v) { return m_label[size_t(n)] < v; });
+    if (it != open.end() && *it == id)
+        open.erase(it);
+}
+
+void TStructureReader::setOpen(int id, bool open)
+{
+    auto &byName = m_openByName[size_t(m_nameOf[size_t(id)])];
+    if (open) {
+        m_nodes[size_t(id)].data.TagEnd = 0;
+        insertOpen(m_open, id);
+        insertOpen(byName, id);
+    } else {
+        m_nodes[size_t(id)].data.TagEnd = 1;
+        eraseOpen(m_open, id);
+        eraseOpen(byName, id);
+    }
 }
 
 QString TStructureReader::attrListe(const QString &text, int from) const
@@ -150,26 +183,28 @@ QString TStructureReader::attrListe(const QString &text, int from) const
     return list;
 }
 
-void TStructureReader::startTag(const QString &text, const QString &name, int from, int index, bool open)
+void TStructureReader::startTag(const QString &text, int name, int from, int index, bool open)
 {
-    const int id = addChild(m_current, name, index, open ? 0 : 1, attrListe(text, from));
+    const int id = addChild(m_current, m_names[size_t(name)].name, name, index, open ? 0 : 1,
+                            attrListe(text, from));
     if (open) {
         setOpen(id, true);
         m_current = id;
     }
 }
 
-void TStructureReader::endTag(const QString &name, int index)
+void TStructureReader::endTag(int name, int index)
 {
-    const int match = lastOpenBefore(m_current, true, &name);
+    const int match = lastOpenBefore(m_openByName[size_t(name)], m_current, true);
     const int parent = m_nodes[size_t(m_current)].parent;
+    const QString &endName = m_names[size_t(name)].endName;
     if (match < 0 || parent < 0) {
-        addChild(m_current, u'/' + name, index, 3, {});
+        addChild(m_current, endName, -1, index, 3, {});
         return;
     }
     setOpen(match, false);
-    addChild(parent, u'/' + name, index, 1, {});
-    const int open = lastOpenBefore(m_current, false, nullptr);
+    addChild(parent, endName, -1, index, 1, {});
+    const int open = lastOpenBefore(m_open, m_current, false);
     if (open >= 0)
         m_current = open;
 }
@@ -177,47 +212,63 @@ void TStructureReader::endTag(const QString &name, int index)
 bool TStructureReader::read(const QString &text)
 {
     m_nodes.clear();
+    m_nameOf.clear();
     m_label.clear();
     m_next.clear();
     m_open.clear();
     m_openByName.clear();
+    m_names.clear();
+    m_nameIds.clear();
     m_current = 0;
     try {
-        TTagTree::Node root;
+        const size_t expected = size_t(text.count(u'<')) + 1;
+        m_nodes.reserve(expected);
+        m_nameOf.reserve(expected);
+        m_label.reserve(expected);
+        m_next.reserve(expected);
+
+        TTagTree::Node &root = m_nodes.emplace_back();
         root.name = QStringLiteral("Hjemmeside");
         root.data.TagEnd = 1;
-        m_nodes.push_back(std::move(root));
+        m_nameOf.push_back(-1);
         m_label.push_back(0);
         m_next.push_back(-1);
 
         const int length = int(text.size());
         const int lines = int(text.count(u'\r')) + 1;
         int passed = 0;
-        int reported = 0;  // the caller reported 0 before the scan
+        int reported = 0;
         bool collecting = false, endTagName = false, inScript = false;
-        QString name;
+        int nameStart = 0;
         int start = 0;
 
         auto complete = [&](int at) {
             collecting = false;
-            if (m_lists.Excludeliste.contains(name)) {
-            } else if (m_lists.Nosluttagliste.contains(name)) {
-                startTag(text, name, at, start, false);
-            } else if (m_lists.Tagliste.contains(name)) {
+            const int id = nameId(text, nameStart, at - nameStart);
+            const Name &n = m_names[size_t(id)];
+            switch (n.kind) {
+            case Kind::Excluded:
+                break;
+            case Kind::Void:
+                startTag(text, id, at, start, false);
+                break;
+            case Kind::WithEnd:
                 if (endTagName)
-                    endTag(name, start);
+                    endTag(id, start);
                 else
-                    startTag(text, name, at, start, true);
-                if (name.compare(u"script", Qt::CaseInsensitive) == 0
-                    || name.compare(u"style", Qt::CaseInsensitive) == 0)
+                    startTag(text, id, at, start, true);
+                if (n.scriptOrStyle)
                     inScript = !endTagName;
-            } else if (!inScript) {
+                break;
+            case Kind::Unlisted:
+                if (inScript)
+                    break;
                 if (endTagName)
-                    endTag(name, start);
+                    endTag(id, start);
                 else
-                    startTag(text, name, at, start, true);
+                    startTag(text, id, at, start, true);
+                break;
             }
-            name.clear();
         };
 
         for (int i = 0; i < length; ++i) {
@@ -239,7 +290,6 @@ bool TStructureReader::read(const QString &text)
                     continue;
                 }
                 const QChar d = text[i + 1];
-                name.clear();
                 if (d == u'/') {
                     endTagName = true;
                     start = i;
@@ -250,14 +300,11 @@ bool TStructureReader::read(const QString &text)
                     collecting = !startsNoTag(d);
                     start = collecting ? i : 0;
                 }
+                nameStart = i + 1;
                 continue;
             }
-            if (!collecting)
-                continue;
-            if (c == u' ' || c == u'\t' || c == u'>')
+            if (collecting && (c == u' ' || c == u'\t' || c == u'>'))
                 complete(i);
-            else
-                name += c;
         }
         return true;
     } catch (const std::exception &) {

@@ -3,8 +3,6 @@
 
 #include <QHash>
 #include <functional>
-#include <map>
-#include <set>
 
 namespace taglund {
 
@@ -18,8 +16,8 @@ struct TStructureLists {
 };
 
 // Builds the tag tree of a whole text (line breaks as CR LF) by scanning it
-// once. Progress is reported in percent while lines are passed; the nodes
-// built so far are kept when the scan fails.
+// once. Progress is reported in percent while lines are passed (the caller
+// reports 0 before); the nodes built so far are kept when the scan fails.
 class TStructureReader {
 public:
     using Progress = std::function<void(int)>;
@@ -30,30 +28,40 @@ public:
     std::vector<TTagTree::Node> takeNodes() { return std::move(m_nodes); }
 
 private:
-    int addChild(int parent, const QString &name, int index, quint8 tagEnd, const QString &attr);
+    enum class Kind : quint8 { Excluded, Void, WithEnd, Unlisted };
+    // What the lists say about one distinct name, looked up once per read.
+    struct Name {
+        QString name;
+        QString endName;  // "/" + name
+        Kind kind;
+        bool scriptOrStyle;
+    };
+
+    int nameId(const QString &text, int from, int length);
+    int addChild(int parent, const QString &name, int nameId, int index, quint8 tagEnd, const QString &attr);
     void placeAfter(int id, int after);
     void relabel();
     QString attrListe(const QString &text, int from) const;
-    void startTag(const QString &text, const QString &name, int from, int index, bool open);
-    void endTag(const QString &name, int index);
-    int lastOpenBefore(int id, bool inclusive, const QString *name) const;
+    void startTag(const QString &text, int name, int from, int index, bool open);
+    void endTag(int name, int index);
+    int lastOpenBefore(const std::vector<int> &open, int id, bool inclusive) const;
+    void insertOpen(std::vector<int> &open, int id);
+    void eraseOpen(std::vector<int> &open, int id);
     void setOpen(int id, bool open);
-    const QString &intern(const QString &name);
 
     TStructureLists m_lists;
     Progress m_progress;
     std::vector<TTagTree::Node> m_nodes;
-    // Tree order as a linked list with ordered labels, so "the first open
-    // node before this one" is a lookup instead of a walk.
+    std::vector<int> m_nameOf;  // name id per node (-1 for end-tag nodes and the root)
+    std::vector<Name> m_names;
+    QHash<QString, int> m_nameIds;
+    // Tree order as a linked list with ordered labels, and the open nodes
+    // sorted by label (all of them, and per name), so "the last open node
+    // before this one" is a bisection instead of a walk through the tree.
     std::vector<quint64> m_label;
     std::vector<int> m_next;
-    struct ByLabel {
-        const std::vector<quint64> *label;
-        bool operator()(int a, int b) const { return (*label)[size_t(a)] < (*label)[size_t(b)]; }
-    };
-    std::set<int, ByLabel> m_open;
-    std::map<QString, std::set<int, ByLabel>> m_openByName;
-    QHash<QString, QString> m_names;
+    std::vector<int> m_open;
+    std::vector<std::vector<int>> m_openByName;
     int m_current = 0;
 };
 

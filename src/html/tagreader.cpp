@@ -4,6 +4,9 @@
 #include "html/infotag.h"
 #include "html/structurereader.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextDocumentLayout>
+#include <QTextDocument>
 #include <algorithm>
 #include <climits>
 
@@ -15,7 +18,7 @@ namespace {
 // above it a scan that walks further than kScanBudget characters asks the
 // document's tag index instead.
 constexpr int kSmallDocument = 64 * 1024;
-constexpr int kScanBudget = 2048;
+constexpr int kScanBudget = 1024;
 
 bool isQuote(QChar c)
 {
@@ -25,13 +28,33 @@ bool isQuote(QChar c)
 } // namespace
 
 Tinfotag::Tinfotag() = default;
-Tinfotag::~Tinfotag() = default;
+
+Tinfotag::~Tinfotag()
+{
+    QObject::disconnect(m_watch);
+}
 
 void Tinfotag::setEditor(TDocText *editor)
 {
-    if (editor != m_editor)
-        m_index.clear();
+    if (editor == m_editor)
+        return;
+    QObject::disconnect(m_watch);
+    m_index.clear();
     m_editor = editor;
+    if (!editor)
+        return;
+    // A document reports its edits only once it has a layout. A document
+    // without an editor window gets the plain one, which places lines only
+    // when asked.
+    QTextDocument *doc = editor->document();
+    if (!doc->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
+        doc->setDocumentLayout(new QPlainTextDocumentLayout(doc));
+    m_watch = QObject::connect(editor->document(), &QTextDocument::contentsChange, editor->document(),
+                               [this](int pos, int removed, int added) {
+                                   if (!m_index.built() || !m_editor)
+                                       return;
+                                   m_index.edit(*m_editor, m_noEnd, pos, removed, added);
+                               });
 }
 
 static bool loadInto(TTagSet &set, const QString &Fname, QString *error, int &generation)
@@ -87,34 +110,32 @@ bool Tinfotag::LoadKnowledge(QString *message)
     return true;
 }
 
-bool Tinfotag::tagIndexFor(int revision)
+void Tinfotag::ensureTagIndex()
 {
-    if (!m_index.isFor(revision, m_listGeneration)) {
+    if (!m_index.isFor(*m_editor, m_listGeneration)) {
         m_index.build(*m_editor, m_noEnd);
-        m_index.stamp(revision, m_listGeneration);
+        m_index.stamp(m_listGeneration);
     }
-    return true;
 }
 
 // Scans left from the caret counting end tags against start tags of
 // elements that take an end tag; openAt is the "<" where the balance first
 // drops below zero (-1 when it never does). False when the budget ran out
 // before the question was settled.
-bool Tinfotag::betweenScan(int caret, int budget, int &openAt) const
+bool Tinfotag::betweenScan(TDocScanner &d, int caret, int budget, int &openAt) const
 {
-    const TDocText &d = *m_editor;
     int balance = 0;
     int steps = 0;
     openAt = -1;
     for (int j = caret - 1; j >= 0; --j) {
         if (++steps > budget)
             return false;
-        if (d.CharAt(j) != u'<')
+        if (d.at(j) != u'<')
             continue;
-        if (d.CharAt(j + 1) == u'/') {
+        if (d.at(j + 1) == u'/') {
             ++balance;
         } else {
-            const QString name = TagScan::readName(d, j + 1);
+            const QString name = d.readName(j + 1);
             steps += int(name.size());
             if (!m_noEnd.contains(name))
                 --balance;
@@ -129,13 +150,12 @@ bool Tinfotag::betweenScan(int caret, int budget, int &openAt) const
 
 // Inside a start tag: the attribute whose quoted value holds the caret and
 // the CSS property before the nearest colon, scanning left to the "<".
-void Tinfotag::attributeScan(int caret, int open)
+void Tinfotag::attributeScan(TDocScanner &d, int caret, int open)
 {
-    const TDocText &d = *m_editor;
     int css = 0;  // 0 looking for ":", 1 collecting the property, 2 done
     bool inAttribute = false;
     for (int j = caret - 1; j > open; --j) {
-        const QChar c = d.CharAt(j);
+        const QChar c = d.at(j);
         const bool blank = TagScan::isBlank(c);
         if (css == 1) {
             if (isQuote(c) || c == u';' || blank)
@@ -151,7 +171,7 @@ void Tinfotag::attributeScan(int caret, int open)
             PosData.Attribut.prepend(c);
         }
         if (isQuote(c)) {
-            if (d.CharAt(j - 1) != u'=')
+            if (d.at(j - 1) != u'=')
                 return;
             inAttribute = true;
             --j;  // over the "="
@@ -167,11 +187,14 @@ QString Tinfotag::GetTag()
     const TDocText &d = *m_editor;
     const int length = d.Length();
     const int caret = std::clamp(d.SelStart(), 0, length);
+    TDocScanner scan(d);
     PosData.PosIndex = d.TextIndexFromCaret(caret);
     if (caret > 0)
-        PosData.LastChar = d.CharAt(caret - 1);
-    // The reader only works on documents that begin with "<".
-    if (d.TextIndexFromCaret(length) > 1 && d.CharAt(0) != u'<')
+        PosData.LastChar = scan.at(caret - 1);
+    // The reader only works on documents that begin with "<" (a text of one
+    // character, or of one line break as CR LF, is long enough to refuse).
+    const bool longerThanOne = length >= 2 || (length == 1 && d.CharAt(0) == u'\n');
+    if (longerThanOne && d.CharAt(0) != u'<')
         return {};
     if (caret == 0)
         return {};
@@ -184,7 +207,7 @@ QString Tinfotag::GetTag()
     for (int j = caret - 1, steps = 0; j >= 0; --j) {
         if (++steps > budget)
             break;
-        const QChar c = d.CharAt(j);
+        const QChar c = scan.at(j);
         if (c == u'<') {
             open = j;
             settled = true;
@@ -196,7 +219,7 @@ QString Tinfotag::GetTag()
             settled = true;
     }
     if (!settled) {
-        tagIndexFor(d.Revision());
+        ensureTagIndex();
         open = m_index.lastOpenBefore(caret);
         closed = m_index.anyCloseIn(open + 1, caret - 1);
     }
@@ -204,25 +227,25 @@ QString Tinfotag::GetTag()
     if (open >= 0 && !closed) {
         if (open == length - 1) {
             PosData.CurPos = cpInside;
-        } else if (d.CharAt(open + 1) == u'/') {
+        } else if (scan.at(open + 1) == u'/') {
             PosData.CurPos = cpInsideEnd;
-            PosData.Tag = TagScan::readName(d, open + 2);
+            PosData.Tag = scan.readName(open + 2);
         } else {
             PosData.CurPos = cpInside;
-            PosData.Tag = TagScan::readName(d, open + 1);
-            attributeScan(caret, open);
+            PosData.Tag = scan.readName(open + 1);
+            attributeScan(scan, caret, open);
         }
         return PosData.Tag;
     }
 
     int element = -1;
-    if (!betweenScan(caret, budget, element)) {
-        tagIndexFor(d.Revision());
+    if (!betweenScan(scan, caret, budget, element)) {
+        ensureTagIndex();
         element = m_index.openElementBefore(caret);
     }
     if (element >= 0) {
         PosData.CurPos = cpBetween;
-        PosData.Tag = TagScan::readName(d, element + 1);
+        PosData.Tag = scan.readName(element + 1);
     }
     return PosData.Tag;
 }

@@ -32,26 +32,58 @@ QString readName(At at, int pos, int length)
     return name;
 }
 
-QString readName(const TDocText &doc, int pos);
-
 } // namespace TagScan
+
+// Reads a document's characters by caret offset (a line break reads as
+// '\n', outside the text '\0') through a window of the text fetched in one
+// piece, so a scan of a few thousand characters around the caret does not
+// look each one up in the document.
+class TDocScanner {
+public:
+    // Which way the scan mostly runs, so the window holds more text that way.
+    enum Direction { Leftwards, Rightwards };
+    explicit TDocScanner(const TDocText &doc, Direction direction = Leftwards);
+    int length() const { return m_length; }
+    QChar at(int pos)
+    {
+        if (pos < 0 || pos >= m_length)
+            return QChar(u'\0');
+        if (pos < m_base || pos >= m_base + int(m_window.size()))
+            fetch(pos);
+        return m_window[pos - m_base];
+    }
+    QString readName(int pos)
+    {
+        return TagScan::readName([this](int i) { return at(i); }, pos, m_length);
+    }
+
+private:
+    void fetch(int pos);
+
+    const TDocText &m_doc;
+    int m_length;
+    int m_before;
+    int m_after;
+    int m_base = 0;
+    QString m_window;
+};
 
 // Where the tags of a document lie, so that questions about a large
 // document are answered without walking it: every "<" with what it does to
-// the open-element balance, every ">". Built once per text revision and
-// only when a scan near the caret did not settle the question.
+// the open-element balance, every ">". Built when a scan near the caret did
+// not settle a question, then kept up to date edit by edit.
 class TTagIndex {
 public:
     void build(const TDocText &doc, const TTagSet &noEndTag);
-    bool isFor(int revision, int listGeneration) const
-    {
-        return m_built && revision == m_revision && listGeneration == m_generation;
-    }
-    void stamp(int revision, int listGeneration)
-    {
-        m_revision = revision;
-        m_generation = listGeneration;
-    }
+    // The document replaced `removed` characters at pos by `added` ones.
+    // Only the tags in and just before that stretch are read again; an edit
+    // that does not fit what the index holds drops it.
+    void edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int removed, int added);
+    // Built from these lists, and holding as many characters as the
+    // document: every edit since the build has been applied.
+    bool isFor(const TDocText &doc, int listGeneration) const;
+    bool built() const { return m_built; }
+    void stamp(int listGeneration) { m_generation = listGeneration; }
     void clear();
 
     // The last "<" before caret offset pos, or -1.
@@ -60,18 +92,23 @@ public:
     bool anyCloseIn(int from, int to) const;
     // Scanning left from pos - 1, the "<" where the balance of start and end
     // tags first drops below zero, or -1.
-    int openElementBefore(int pos) const;
+    int openElementBefore(int pos);
 
 private:
-    int rightmostAtLeast(int node, int lo, int hi, int r, int target) const;
+    void scan(TDocScanner &text, const TTagSet &noEndTag, int from, int to, std::vector<int> &lt,
+              std::vector<qint8> &steps, std::vector<int> &gt, int gtFrom) const;
+    void ensureSums();
+    // The last index <= r whose balance is at least target, or -1.
+    int rightmostAtLeast(int r, int target) const;
 
     std::vector<int> m_lt;       // offsets of "<"
+    std::vector<qint8> m_steps;  // per "<": +1 end tag, -1 start tag of an element with end tag, else 0
     std::vector<int> m_gt;       // offsets of ">"
     std::vector<int> m_balance;  // m_balance[j]: sum of the steps of the first j "<"
     std::vector<int> m_maxTree;  // segment tree of maxima over m_balance
-    int m_leaves = 0;
+    int m_length = 0;
+    bool m_sumsDirty = true;
     bool m_built = false;
-    int m_revision = -1;
     int m_generation = -1;
 };
 

@@ -116,6 +116,10 @@ QString generatedPage(int pieces)
     };
     QRandomGenerator rng(42);
     QString page = QStringLiteral("<html>\n<body>\n");
+    // A long run of closed elements: between them the open element (body)
+    // lies far to the left.
+    for (int i = 0; i < pieces / 4; ++i)
+        page += QStringLiteral("linje <i>med</i> ord<br>\n");
     for (int i = 0; i < pieces; ++i)
         page += QString::fromLatin1(parts[rng.bounded(int(std::size(parts)))]);
     return page + QStringLiteral("\n</body>\n</html>");
@@ -191,23 +195,42 @@ private slots:
     {
         Tinfotag engine;
         QVERIFY(loadTestKnowledge(engine));
-        TestDoc doc(generatedPage(30000));
+        TestDoc doc(generatedPage(16000));
         QVERIFY(doc.text->Length() > 4 * 64 * 1024);
         engine.setEditor(doc.text.get());
         QRandomGenerator rng(7);
-        for (int round = 0; round < 2; ++round) {
-            const QString text = doc.text->Text();
-            for (int i = 0; i < 400; ++i) {
-                const int caret = i < 8 ? doc.text->Length() - i : rng.bounded(doc.text->Length() + 1);
-                doc.text->setSelStart(caret);
-                engine.GetTag();
-                const TPosData want = referenceTag(text, doc.text->TextIndexFromCaret(caret), engine.Nosluttagliste());
-                QCOMPARE(describe(engine.PosData), describe(want));
-            }
-            // An edit must not leave answers from the old text behind.
-            doc.text->setSelStart(20);
-            doc.text->setSelText(QStringLiteral("<section><ol>"));
+        auto compareAt = [&](const QString &text, int caret) {
+            doc.text->setSelStart(caret);
+            engine.GetTag();
+            const TPosData want = referenceTag(text, doc.text->TextIndexFromCaret(caret), engine.Nosluttagliste());
+            QCOMPARE(describe(engine.PosData), describe(want));
+        };
+        const QString text = doc.text->Text();
+        for (int i = 0; i < 300; ++i)
+            compareAt(text, i < 8 ? doc.text->Length() - i : rng.bounded(doc.text->Length() + 1));
+        QVERIFY(engine.hasTagIndex());
+
+        // Edits that cut names, tags and line breaks apart: the index is
+        // mended around each edit and must answer as a full scan would.
+        static const char *const pieces[] = {"<", "/", ">", "p", "<b>", "</div>", "\n", "x y", "<br", "\"",
+                                             "</", "<li>", ""};
+        for (int round = 0; round < 40; ++round) {
+            const int at = rng.bounded(doc.text->Length());
+            doc.text->setSelStart(at);
+            doc.text->setSelLength(rng.bounded(12));
+            doc.text->setSelText(QString::fromLatin1(pieces[rng.bounded(int(std::size(pieces)))]));
+            QVERIFY(engine.hasTagIndex());
+            const QString edited = doc.text->Text();
+            for (int k = -3; k <= 3; ++k)
+                compareAt(edited, std::clamp(at + k, 0, doc.text->Length()));
+            for (int i = 0; i < 6; ++i)
+                compareAt(edited, rng.bounded(doc.text->Length() + 1));
         }
+        // A whole new text is read afresh.
+        doc.text->setText(generatedPage(20000));
+        const QString fresh = doc.text->Text();
+        for (int i = 0; i < 50; ++i)
+            compareAt(fresh, rng.bounded(doc.text->Length() + 1));
     }
 
     void wordFinders_data()
