@@ -8,7 +8,7 @@ TAGLUND_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-translations-l10n
   libcurl4-openssl-dev libgl-dev fonts-liberation2
 )
-TAGLUND_TEST_PACKAGES=(xvfb xauth pandoc tidy python3-pyftpdlib)
+TAGLUND_TEST_PACKAGES=(xvfb xauth pandoc tidy python3-pyftpdlib poppler-utils)
 
 taglund_missing() {
   local missing=()

@@ -220,6 +220,7 @@ bool TDokumentOmraade::Gem(Twinform *w)
     w->text().setModified(false);
     w->DocExt = extensionOf(w->Filnavn);
     m_host->setStatus(5, QStringLiteral("Filen: ") + w->Filnavn + QStringLiteral(" er gemt!"));
+    m_host->documentSaved(w);
     emit documentsChanged();
     return true;
 }

@@ -26,6 +26,7 @@ public:
     // Called on every close request of a named document, also a refused one.
     virtual void documentClosing(Twinform *w) { Q_UNUSED(w); }
     virtual void documentClosed(Twinform *w) { Q_UNUSED(w); }
+    virtual void documentSaved(Twinform *w) { Q_UNUSED(w); }
     // Point the file box at a file (when it exists).
     virtual void skiftDir(const QString &path) { Q_UNUSED(path); }
     // The file box serves as the save box while it is visible: it arms its

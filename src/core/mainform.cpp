@@ -1,6 +1,8 @@
 #include "core/mainform.h"
 #include "core/commandregistry.h"
 #include "core/filetypecommands.h"
+#include "core/infocommands.h"
+#include "core/mainpanel.h"
 #include "core/mainmenu.h"
 #include "core/model/openroute.h"
 #include "core/recentcommands.h"
@@ -18,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
@@ -150,6 +153,7 @@ void Tmainform::registerCommands()
            [this] { close(); });
     m_filtyper = new TFiltypeKommandoer(this);
     m_seneste = new TSenesteKommandoer(this);
+    m_info = new TInfoKommandoer(this);
     connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);
@@ -160,6 +164,23 @@ void Tmainform::buildMenus()
 {
     buildMainMenu(menuBar(), m_commands);
     m_seneste->attachMenus();
+    m_panel = new TMainPanel(this);
+    addToolBar(Qt::TopToolBarArea, m_panel);
+}
+
+void Tmainform::HelpInfo(const QString &structure, const QString &entry)
+{
+    m_info->HelpInfo(structure, entry);
+}
+
+QString Tmainform::findText() const
+{
+    return m_panel->findEdit()->text();
+}
+
+void Tmainform::setFindText(const QString &text)
+{
+    m_panel->findEdit()->setText(text);
 }
 
 QMenu *Tmainform::menu(const QString &caption) const
@@ -239,6 +260,11 @@ void Tmainform::documentActivated(Twinform *w)
     m_commands->scheduleUpdate();
 }
 
+void Tmainform::documentSaved(Twinform *)
+{
+    m_info->documentSaved();
+}
+
 void Tmainform::documentClosing(Twinform *w)
 {
     m_seneste->documentClosing(w);
@@ -268,8 +294,9 @@ bool Tmainform::lukProgram()
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_seneste->GemReopenFiler();
-    // The windows that own settings files save here, in their fixed order,
-    // as they join the program.
+    // The windows that own settings files save in their fixed order (the
+    // others join here as they become part of the program).
+    m_info->saveSettings();
     saveMainSettings();
     QApplication::restoreOverrideCursor();
     m_shutdownDone = true;

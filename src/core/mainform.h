@@ -14,6 +14,8 @@ namespace taglund {
 
 class TCommandRegistry;
 class TFiltypeKommandoer;
+class TInfoKommandoer;
+class TMainPanel;
 class TSenesteKommandoer;
 
 // The main window: it fixes the paths, owns the main settings, lays out the
@@ -33,6 +35,15 @@ public:
     QMenu *menu(const QString &caption) const;
     TFiltypeKommandoer *filtyper() const { return m_filtyper; }
     TSenesteKommandoer *seneste() const { return m_seneste; }
+    TInfoKommandoer *info() const { return m_info; }
+    TMainPanel *mainPanel() const { return m_panel; }
+
+    // Opens the structure viewer on a structure and entry; every information
+    // button and menu item of the program calls it.
+    void HelpInfo(const QString &structure, const QString &entry);
+    // The main search field (findEdit).
+    QString findText() const;
+    void setFindText(const QString &text);
 
     Twinform *activeWin() const { return m_docs->activeWin(); }
 
@@ -56,6 +67,7 @@ protected:
 
     void documentActivated(Twinform *w) override;
     void documentClosing(Twinform *w) override;
+    void documentSaved(Twinform *w) override;
 
 private:
     void createPaths(const QString &exeDir);
@@ -75,6 +87,8 @@ private:
     TCommandRegistry *m_commands = nullptr;
     TFiltypeKommandoer *m_filtyper = nullptr;
     TSenesteKommandoer *m_seneste = nullptr;
+    TInfoKommandoer *m_info = nullptr;
+    TMainPanel *m_panel = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;
     bool m_shutdownDone = false;

@@ -1,0 +1,45 @@
+#pragma once
+#include "structures/infoform.h"
+#include "structures/structurehost.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace taglund {
+
+class Tmainform;
+class Tinfoform;
+
+// Information: `HelpInfo` and the commands of the "Information" menu. Every
+// information button of the program ends in the structure viewer here.
+class TInfoKommandoer : public QObject, public TStructureHost {
+    Q_OBJECT
+public:
+    explicit TInfoKommandoer(Tmainform *main);
+
+    // Shows the structure viewer on the structure at the entry ("" for its start).
+    void HelpInfo(const QString &structure, const QString &entry);
+    Tinfoform *viewer();
+    bool viewerMade() const { return m_viewer != nullptr; }
+    void saveSettings();
+    // A document was saved: the viewer reloads a page being edited as that document.
+    void documentSaved();
+
+    QString programdir() const override;
+    QString infodir() const override;
+    QString strukturdir() const override;
+    QString optdir() const override;
+    void openDocument(const QString &path) override;
+    QString activeDocumentPath() const override;
+    TDocText *activeDocText() override;
+    void closeActiveDocument() override;
+    void setFindText(const QString &text) override;
+    QString jsObjektName() const override;
+    void setJsObjektName(const QString &name) override;
+
+private:
+    Tmainform *m_main;
+    QPointer<Tinfoform> m_viewer;
+};
+
+} // namespace taglund
