@@ -1,4 +1,4 @@
-// htmlbench [FILE]: how the HTML engine's tree reading, checks and caret
+// htmlbench [--findings] [FILE]: how the HTML engine's tree reading, checks and caret
 // reading scale. Without FILE it generates a 10 KB and a 10 MB page.
 #include "core/text/doctext.h"
 #include "core/text/paths.h"
@@ -72,6 +72,20 @@ double msSince(const QElapsedTimer &t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+bool g_findings = false;
+
+// With --findings: the nodes a check marked, with their remarks.
+void printFindings(const Tinfotag &engine)
+{
+    const TTagTree &tree = *engine.tree();
+    int shown = 0;
+    for (int id : tree.preOrder()) {
+        if (tree.node(id).remark.isEmpty() || ++shown > 40)
+            continue;
+        std::printf("    %s  (@%d)\n", qPrintable(tree.text(id)), tree.node(id).data.Index);
+    }
+}
+
 void measure(const QString &label, const QString &text, const QString &file)
 {
     Tinfotag engine;
@@ -104,6 +118,8 @@ void measure(const QString &label, const QString &text, const QString &file)
         const double ms = msSince(timer);
         checks += ms;
         std::printf("%-18s %10.2f ms  %d findings\n", r.name, ms, found);
+        if (g_findings)
+            printFindings(engine);
     }
     std::printf("tree + four checks %10.2f ms\n", read + checks);
 
@@ -158,7 +174,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    g_findings = args.removeAll(QStringLiteral("--findings")) > 0;
     if (args.size() > 1) {
         QByteArray bytes;
         QString error;

@@ -113,7 +113,8 @@ int Tinfotag::EndtagsKontrol()
             m_tree.setRemark(id, {});
             return 0;
         }
-        if (withEnd(n.name)) {
+        // A custom element always takes an end tag.
+        if (withEnd(n.name) || Knowledge::isCustomElement(n.name)) {
             m_tree.setRemark(id, QStringLiteral(" Mangler slutkode"));
             return 1;
         }
@@ -137,11 +138,12 @@ int Tinfotag::KodeKontrol()
     Listed all(m_all);
     return runCheck([&](int id, const TTagTree::Node &n) {
         if (n.name.startsWith(u'/')) {
-            const bool known = withEnd(n.name.mid(1));
+            const QString rest = n.name.mid(1);
+            const bool known = withEnd(rest) || Knowledge::isCustomElement(rest);
             m_tree.setRemark(id, known ? QString() : QStringLiteral(" Ukendt slutkode"));
             return known ? 0 : 1;
         }
-        const bool known = all(n.name);
+        const bool known = all(n.name) || Knowledge::isCustomElement(n.name);
         m_tree.setRemark(id, known ? QString() : QStringLiteral(" Ukendt kode"));
         return known ? 0 : 1;
     });
@@ -151,12 +153,19 @@ int Tinfotag::AttributeKontrol(const QString &AttributeDir)
 {
     // The event lists are the same for every element, and an element's own
     // list does not change during one check: each file is read once.
-    QStringList events;
-    for (const char *file : {"_formEvents", "_mediaEvents"}) {
-        QStringList lines;
-        if (Knowledge::readList(Knowledge::listFile(AttributeDir, QString::fromLatin1(file)), lines))
-            events += lines;
-    }
+    auto linesOf = [&AttributeDir](std::initializer_list<const char *> files) {
+        QStringList all;
+        for (const char *file : files) {
+            QStringList lines;
+            if (Knowledge::readList(Knowledge::listFile(AttributeDir, QString::fromLatin1(file)), lines))
+                all += lines;
+        }
+        return all;
+    };
+    const QStringList events = linesOf({"_formEvents", "_mediaEvents"});
+    // A custom element has no list of its own: it takes the global attributes and events.
+    TTagSet custom;
+    custom.setEntries(linesOf({"_globaleAttributter", "_globaleEvents"}) + events);
     QHash<QString, std::optional<TTagSet>> known;
     auto knownFor = [&](const QString &element) -> const std::optional<TTagSet> & {
         auto it = known.find(element);
@@ -167,6 +176,8 @@ int Tinfotag::AttributeKontrol(const QString &AttributeDir)
         if (Knowledge::readList(Knowledge::listFile(AttributeDir, element), lines)) {
             set.emplace();
             set->setEntries(lines + events);
+        } else if (Knowledge::isCustomElement(element)) {
+            set = custom;
         }
         return known.insert(element, std::move(set)).value();
     };
@@ -183,7 +194,7 @@ int Tinfotag::AttributeKontrol(const QString &AttributeDir)
         QString remark;
         int unknown = 0;
         for (const QString &word : n.data.AttrListe.split(u' ', Qt::SkipEmptyParts)) {
-            if (!set->contains(word)) {
+            if (!set->contains(word) && !Knowledge::isDataAttribute(word)) {
                 remark += QStringLiteral(" Ukendt: ") + word;
                 ++unknown;
             }

@@ -129,5 +129,27 @@ bool isValueHeading(const QString &entry)
     return entry.size() >= 2 && isCapital(entry[0]) && isCapital(entry[1]);
 }
 
+bool isCustomElement(const QString &name)
+{
+    static const QStringList reserved = {
+        QStringLiteral("annotation-xml"), QStringLiteral("color-profile"), QStringLiteral("font-face"),
+        QStringLiteral("font-face-src"),  QStringLiteral("font-face-uri"), QStringLiteral("font-face-format"),
+        QStringLiteral("font-face-name"), QStringLiteral("missing-glyph"),
+    };
+    if (name.isEmpty() || name[0] < u'a' || name[0] > u'z' || !name.contains(u'-') || reserved.contains(name))
+        return false;
+    for (QChar c : name) {
+        const bool ascii = c.unicode() < 0x80;
+        if (ascii && !((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == u'_'))
+            return false;
+    }
+    return true;
+}
+
+bool isDataAttribute(const QString &name)
+{
+    return name.size() > 5 && name.startsWith(QStringLiteral("data-"), Qt::CaseInsensitive);
+}
+
 } // namespace Knowledge
 } // namespace taglund

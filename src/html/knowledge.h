@@ -54,5 +54,13 @@ QString snippetFor(const QString &tag, bool withoutEndTag);
 // never written into a document.
 bool isValueHeading(const QString &entry);
 
+// An autonomous custom element's name (my-widget): it begins with a small
+// letter a-z, holds a hyphen, has no capitals and none of the few reserved
+// SVG and MathML names. Such elements are valid without being listed.
+bool isCustomElement(const QString &name);
+
+// A data-* attribute: valid on every element, so no list can hold them all.
+bool isDataAttribute(const QString &name);
+
 } // namespace Knowledge
 } // namespace taglund
