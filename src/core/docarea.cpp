@@ -122,6 +122,7 @@ Twinform *TDokumentOmraade::makeWindow(const QString &filnavn, const QString &ne
         klicheName.clear();
     }
 
+    m_host->decorateWindow(w);
     m_windows.append(w);
     w->closeRequest = [this](Twinform *win) { return askOnClose(win); };
     connect(w, &Twinform::closed, this, &TDokumentOmraade::windowClosed);

@@ -27,6 +27,8 @@ public:
     virtual void documentClosing(Twinform *w) { Q_UNUSED(w); }
     virtual void documentClosed(Twinform *w) { Q_UNUSED(w); }
     virtual void documentSaved(Twinform *w) { Q_UNUSED(w); }
+    // A new window is set up for its kind of document (bars, panels) before it shows.
+    virtual void decorateWindow(Twinform *w) { Q_UNUSED(w); }
     // Point the file box at a file (when it exists).
     virtual void skiftDir(const QString &path) { Q_UNUSED(path); }
     // The file box serves as the save box while it is visible: it arms its

@@ -1,5 +1,6 @@
 #include "core/mainform.h"
 #include "core/commandregistry.h"
+#include "core/docpanels.h"
 #include "core/filetypecommands.h"
 #include "core/infocommands.h"
 #include "core/mainpanel.h"
@@ -258,6 +259,11 @@ void Tmainform::documentActivated(Twinform *w)
 {
     Q_UNUSED(w);
     m_commands->scheduleUpdate();
+}
+
+void Tmainform::decorateWindow(Twinform *w)
+{
+    new TDokumentPaneler(w, m_info);
 }
 
 void Tmainform::documentSaved(Twinform *)

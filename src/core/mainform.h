@@ -68,6 +68,7 @@ protected:
     void documentActivated(Twinform *w) override;
     void documentClosing(Twinform *w) override;
     void documentSaved(Twinform *w) override;
+    void decorateWindow(Twinform *w) override;
 
 private:
     void createPaths(const QString &exeDir);

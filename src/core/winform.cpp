@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace taglund {
@@ -46,6 +47,9 @@ Twinform::Twinform(const Oprettelse &o, QWidget *parent) : QWidget(parent)
     m_bars->setContentsMargins(0, 0, 0, 0);
     m_bars->setSpacing(0);
     layout->addLayout(m_bars);
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->setChildrenCollapsible(false);
+    layout->addWidget(m_split, 1);
     buildEditor(DocExt.compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) == 0);
     setCaption(CapNavn);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -79,7 +83,7 @@ void Twinform::buildEditor(bool rich)
     }
     doc->setDefaultFont(f);
     m_text = std::make_unique<TDocText>(doc, host);
-    static_cast<QVBoxLayout *>(layout())->addWidget(ed, 1);
+    m_split->addWidget(ed);
     setFocusProxy(ed);
     connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) { emit modifiedChanged(this, m); });
     connect(doc, &QTextDocument::contentsChanged, this, [this] { XYinfo(); });

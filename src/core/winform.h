@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QSplitter;
 class QVBoxLayout;
 
 namespace taglund {
@@ -50,6 +51,8 @@ public:
     TPlainEditor *plainEditor() const { return m_plain; }
     TRichEditor *richEditor() const { return m_rich; }
     QVBoxLayout *barArea() const { return m_bars; }
+    // The side panels (left) and the editor share this splitter.
+    QSplitter *splitter() const { return m_split; }
 
     // Reads Filnavn into the editor and clears Modified. False, with the
     // system's error text, when the file cannot be read.
@@ -93,6 +96,7 @@ private:
     void setCaption(const QString &cap);
 
     QVBoxLayout *m_bars = nullptr;
+    QSplitter *m_split = nullptr;
     TPlainEditor *m_plain = nullptr;
     TRichEditor *m_rich = nullptr;
     std::unique_ptr<TDocText> m_text;
