@@ -410,6 +410,29 @@ private slots:
         QVERIFY(!doc.isModified());
     }
 
+    void hookShape_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rtf") << QByteArray("{\\rtf1 a\\par b}") << true << "a\nb";
+        QTest::newRow("damaged but readable") << QByteArray("{\\rtf1 {\\b a") << true << "a";
+        QTest::newRow("plain text") << QByteArray("ren tekst") << true << "ren tekst";
+        QTest::newRow("nothing readable") << QByteArray("{\\rtf1{\\fonttbl") << false << "uændret";
+    }
+    void hookShape()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ok);
+        QFETCH(QString, text);
+        QTextDocument doc;
+        doc.setPlainText(QString::fromUtf8("uændret"));
+        QString error;
+        QCOMPARE(readRichText(bytes, &doc, &error), ok);
+        QCOMPARE(error.isEmpty(), ok);
+        QCOMPARE(plainText(doc), text);
+    }
+
     void loadFile()
     {
         test::TempRoot root;

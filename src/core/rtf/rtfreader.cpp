@@ -41,6 +41,14 @@ RtfReadResult readRichDocument(const QByteArray &bytes, QTextDocument *doc)
     return r;
 }
 
+bool readRichText(const QByteArray &bytes, QTextDocument *doc, QString *error)
+{
+    const RtfReadResult r = readRichDocument(bytes, doc);
+    if (!r.readable && error)
+        *error = r.error;
+    return r.readable;
+}
+
 RtfReadResult loadRtfFile(const QString &path, QTextDocument *doc)
 {
     QByteArray bytes;

@@ -24,6 +24,10 @@ RtfReadResult readRtf(const QByteArray &bytes, QTextDocument *doc);
 // (a renamed text file still opens, with nothing lost).
 RtfReadResult readRichDocument(const QByteArray &bytes, QTextDocument *doc);
 
+// readRichDocument in the shape of the document window's reader hook: true
+// when the document holds the file, else false with the message in *error.
+bool readRichText(const QByteArray &bytes, QTextDocument *doc, QString *error);
+
 // The same for a file; a file that cannot be read gives the system's error text.
 RtfReadResult loadRtfFile(const QString &path, QTextDocument *doc);
 
