@@ -3,6 +3,7 @@
 #include "core/docpanels.h"
 #include "core/filetypecommands.h"
 #include "core/infocommands.h"
+#include "core/maincommands.h"
 #include "core/mainpanel.h"
 #include "core/mainmenu.h"
 #include "core/model/openroute.h"
@@ -155,6 +156,7 @@ void Tmainform::registerCommands()
     m_filtyper = new TFiltypeKommandoer(this);
     m_seneste = new TSenesteKommandoer(this);
     m_info = new TInfoKommandoer(this);
+    m_egne = new TMainKommandoer(this);
     connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);
@@ -258,12 +260,14 @@ void Tmainform::firstShow()
 void Tmainform::documentActivated(Twinform *w)
 {
     Q_UNUSED(w);
+    m_egne->activeDocumentChanged();
     m_commands->scheduleUpdate();
 }
 
 void Tmainform::decorateWindow(Twinform *w)
 {
     new TDokumentPaneler(w, m_info);
+    m_egne->addContextMenu(w);
 }
 
 void Tmainform::documentSaved(Twinform *)

@@ -15,6 +15,7 @@ namespace taglund {
 class TCommandRegistry;
 class TFiltypeKommandoer;
 class TInfoKommandoer;
+class TMainKommandoer;
 class TMainPanel;
 class TSenesteKommandoer;
 
@@ -36,6 +37,7 @@ public:
     TFiltypeKommandoer *filtyper() const { return m_filtyper; }
     TSenesteKommandoer *seneste() const { return m_seneste; }
     TInfoKommandoer *info() const { return m_info; }
+    TMainKommandoer *egneKommandoer() const { return m_egne; }
     TMainPanel *mainPanel() const { return m_panel; }
 
     // Opens the structure viewer on a structure and entry; every information
@@ -89,6 +91,7 @@ private:
     TFiltypeKommandoer *m_filtyper = nullptr;
     TSenesteKommandoer *m_seneste = nullptr;
     TInfoKommandoer *m_info = nullptr;
+    TMainKommandoer *m_egne = nullptr;
     TMainPanel *m_panel = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;

@@ -1,6 +1,7 @@
 #include "core/mainpanel.h"
 #include "core/commandregistry.h"
 #include "core/filetypecommands.h"
+#include "core/maincommands.h"
 #include "core/mainform.h"
 
 #include <QAction>
@@ -62,6 +63,9 @@ TMainPanel::TMainPanel(Tmainform *main) : QToolBar(QStringLiteral("Hovedpanelet"
             btn->setAccessibleName(hint);
         }
     }
+    addCommand("AGoogle", QStyle::SP_FileDialogContentsView);
+    addCommand("AYouTube", QStyle::SP_MediaPlay);
+    connect(m_find, &QLineEdit::returnPressed, this, [this] { m_main->egneKommandoer()->searchFieldEntered(); });
     addSeparator();
 
     // Box group: its windows join the program one by one.
@@ -88,8 +92,9 @@ void TMainPanel::addCommand(const char *name, QStyle::StandardPixmap icon)
     if (a->toolTip().isEmpty() || a->toolTip() == a->text().remove(u'&'))
         a->setToolTip(a->text());
     addAction(a);
+    // An icon button is known by its hint.
     if (QWidget *w = widgetForAction(a))
-        w->setAccessibleName(a->text());
+        w->setAccessibleName(a->toolTip().isEmpty() ? a->text() : a->toolTip());
 }
 
 } // namespace taglund
