@@ -2,12 +2,14 @@
 #include "core/commandregistry.h"
 #include "core/docpanels.h"
 #include "core/filetypecommands.h"
+#include "core/htmlcommands.h"
 #include "core/infocommands.h"
 #include "core/maincommands.h"
 #include "core/mainpanel.h"
 #include "core/mainmenu.h"
 #include "core/model/openroute.h"
 #include "core/recentcommands.h"
+#include "core/richbars.h"
 #include "platform/desktopshell.h"
 #include "core/text/paths.h"
 #include "core/text/textfile.h"
@@ -39,6 +41,7 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("Tmainform"));
     ui::setAnchorWindow(this);
+    installRtfSupport();
     createPaths(exeDir);
 
     m_docs = new TDokumentOmraade(this, this);
@@ -54,8 +57,8 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
     m_filtyper->HentTypeliste();
     m_firstShow = true;
     m_seneste->HentReopenFiler();
-    // The HTML engine with its lists and panel, and the dictionary, load
-    // here as they join the program.
+    m_html->HentKoder();
+    // The dictionary prepares its word lists here once it is part of the program.
     setAcceptDrops(true);
     m_commands->updateAll();
     QCoreApplication::processEvents();
@@ -157,6 +160,7 @@ void Tmainform::registerCommands()
     m_seneste = new TSenesteKommandoer(this);
     m_info = new TInfoKommandoer(this);
     m_egne = new TMainKommandoer(this);
+    m_html = new THtmlKommandoer(this);
     connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);
@@ -257,9 +261,14 @@ void Tmainform::firstShow()
     }
 }
 
+void Tmainform::documentClosed(Twinform *w)
+{
+    m_html->documentClosed(w);
+}
+
 void Tmainform::documentActivated(Twinform *w)
 {
-    Q_UNUSED(w);
+    m_html->documentActivated(w);
     m_egne->activeDocumentChanged();
     m_commands->scheduleUpdate();
 }
@@ -267,7 +276,13 @@ void Tmainform::documentActivated(Twinform *w)
 void Tmainform::decorateWindow(Twinform *w)
 {
     new TDokumentPaneler(w, m_info);
+    addRichBars(w);
     m_egne->addContextMenu(w);
+    const QString ext = w->DocExt.toLower();
+    if (ext == u".html" || ext == u".asp" || ext == u".inc")
+        w->win_autoKode = m_html->panel() && m_html->taginf().autoKode;
+    connect(w, &Twinform::keyReleased, m_html, &THtmlKommandoer::caretReleased);
+    connect(w, &Twinform::mouseReleased, m_html, &THtmlKommandoer::caretReleased);
 }
 
 void Tmainform::documentSaved(Twinform *)

@@ -15,6 +15,7 @@ namespace taglund {
 class TCommandRegistry;
 class TFiltypeKommandoer;
 class TInfoKommandoer;
+class THtmlKommandoer;
 class TMainKommandoer;
 class TMainPanel;
 class TSenesteKommandoer;
@@ -38,6 +39,7 @@ public:
     TSenesteKommandoer *seneste() const { return m_seneste; }
     TInfoKommandoer *info() const { return m_info; }
     TMainKommandoer *egneKommandoer() const { return m_egne; }
+    THtmlKommandoer *html() const { return m_html; }
     TMainPanel *mainPanel() const { return m_panel; }
 
     // Opens the structure viewer on a structure and entry; every information
@@ -71,6 +73,7 @@ protected:
     void documentClosing(Twinform *w) override;
     void documentSaved(Twinform *w) override;
     void decorateWindow(Twinform *w) override;
+    void documentClosed(Twinform *w) override;
 
 private:
     void createPaths(const QString &exeDir);
@@ -92,6 +95,7 @@ private:
     TSenesteKommandoer *m_seneste = nullptr;
     TInfoKommandoer *m_info = nullptr;
     TMainKommandoer *m_egne = nullptr;
+    THtmlKommandoer *m_html = nullptr;
     TMainPanel *m_panel = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;

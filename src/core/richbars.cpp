@@ -1,0 +1,40 @@
+#include "core/richbars.h"
+#include "core/richtext/richpanel.h"
+#include "core/richtext/richtoolbar.h"
+#include "core/rtf/rtfreader.h"
+#include "core/rtf/rtfwriter.h"
+#include "core/winform.h"
+
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace taglund {
+
+void installRtfSupport()
+{
+    Twinform::rtfReader = readRichText;
+    Twinform::rtfWriter = [](const QTextDocument *doc) { return writeRtf(doc); };
+}
+
+void addRichBars(Twinform *w)
+{
+    TRichEditor *ed = w->richEditor();
+    if (!ed)
+        return;
+    auto *bar = new QToolBar(w);
+    bar->setAccessibleName(QStringLiteral("Rich text værktøjslinje"));
+    bar->setIconSize(QSize(16, 16));
+    auto *tools = new TRichToolbar(w, w);
+    tools->addTo(bar);
+    tools->attach(ed);
+    w->barArea()->addWidget(bar);
+    auto *panel = new TRichPanel(w);
+    panel->attach(ed);
+    panel->selectFont(w->fontNameDoc, w->fontSizeDoc);
+    w->barArea()->addWidget(panel);
+    QObject::connect(w, &Twinform::caretMeasured, panel, [panel] { panel->updateFromCaret(); });
+    QObject::connect(panel, &TRichPanel::formatChanged, w, [w] { w->XYinfo(); });
+    QObject::connect(tools, &TRichToolbar::formatChanged, w, [w] { w->XYinfo(); });
+}
+
+} // namespace taglund
