@@ -72,6 +72,8 @@ void THtmlKommandoer::HentKoder()
     m_dock->setWidget(m_panel);
     const Qt::DockWidgetArea side = m_main->options().htmlboksPlacering ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea;
     m_main->addDockWidget(side, m_dock);
+    // The documents keep most of the width; the panel can be dragged wider.
+    m_main->resizeDocks({m_dock}, {360}, Qt::Horizontal);
     m_dock->setVisible(m_main->options().visHtmlpanel);
 }
 
