@@ -43,114 +43,32 @@ bool refuseOverride(QWidget *editor, QEvent *e)
 
 } // namespace
 
-TPlainEditor::TPlainEditor(TEditorEvents *events, QWidget *parent) : QPlainTextEdit(parent), m_events(events)
-{
-    setLineWrapMode(WidgetWidth);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-void TPlainEditor::setSplitLines(bool on)
-{
-    setLineWrapMode(on ? WidgetWidth : NoWrap);
-    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    ++m_layoutStamp;
-}
-
-bool TPlainEditor::event(QEvent *e)
+template <typename Base>
+bool TEditorBase<Base>::event(QEvent *e)
 {
     if (refuseOverride(this, e))
         return true;
-    return QPlainTextEdit::event(e);
+    return Base::event(e);
 }
+
+template <typename Base>
+void TEditorBase<Base>::keyPressEvent(QKeyEvent *e)
+{
+    Base::keyPressEvent(e);
+    m_events->editorKeyPressed();
+}
+
+template class TEditorBase<QPlainTextEdit>;
+template class TEditorBase<QTextEdit>;
 
 void TPlainEditor::keyPressEvent(QKeyEvent *e)
 {
     if (isSoftReturn(e)) {
         QKeyEvent plain(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text());
-        QPlainTextEdit::keyPressEvent(&plain);
+        TEditorBase::keyPressEvent(&plain);
     } else {
-        QPlainTextEdit::keyPressEvent(e);
+        TEditorBase::keyPressEvent(e);
     }
-    m_events->editorKeyPressed();
-}
-
-void TPlainEditor::keyReleaseEvent(QKeyEvent *e)
-{
-    QPlainTextEdit::keyReleaseEvent(e);
-    m_events->editorKeyReleased();
-}
-
-void TPlainEditor::mouseReleaseEvent(QMouseEvent *e)
-{
-    QPlainTextEdit::mouseReleaseEvent(e);
-    m_events->editorMouseReleased();
-}
-
-void TPlainEditor::mouseMoveEvent(QMouseEvent *e)
-{
-    QPlainTextEdit::mouseMoveEvent(e);
-    if (e->buttons() != Qt::NoButton)
-        m_events->editorMouseDragged();
-}
-
-void TPlainEditor::resizeEvent(QResizeEvent *e)
-{
-    QPlainTextEdit::resizeEvent(e);
-    ++m_layoutStamp;
-}
-
-TRichEditor::TRichEditor(TEditorEvents *events, QWidget *parent) : QTextEdit(parent), m_events(events)
-{
-    setAcceptRichText(true);
-    setLineWrapMode(WidgetWidth);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-}
-
-void TRichEditor::setSplitLines(bool on)
-{
-    setLineWrapMode(on ? WidgetWidth : NoWrap);
-    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    ++m_layoutStamp;
-}
-
-bool TRichEditor::event(QEvent *e)
-{
-    if (refuseOverride(this, e))
-        return true;
-    return QTextEdit::event(e);
-}
-
-void TRichEditor::keyPressEvent(QKeyEvent *e)
-{
-    QTextEdit::keyPressEvent(e);
-    m_events->editorKeyPressed();
-}
-
-void TRichEditor::keyReleaseEvent(QKeyEvent *e)
-{
-    QTextEdit::keyReleaseEvent(e);
-    m_events->editorKeyReleased();
-}
-
-void TRichEditor::mouseReleaseEvent(QMouseEvent *e)
-{
-    QTextEdit::mouseReleaseEvent(e);
-    m_events->editorMouseReleased();
-}
-
-void TRichEditor::mouseMoveEvent(QMouseEvent *e)
-{
-    QTextEdit::mouseMoveEvent(e);
-    if (e->buttons() != Qt::NoButton)
-        m_events->editorMouseDragged();
-}
-
-void TRichEditor::resizeEvent(QResizeEvent *e)
-{
-    QTextEdit::resizeEvent(e);
-    ++m_layoutStamp;
 }
 
 } // namespace taglund

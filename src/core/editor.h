@@ -1,6 +1,8 @@
 #pragma once
 #include "core/text/doctext.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -16,60 +18,81 @@ public:
     virtual void editorMouseDragged() {}
 };
 
-// The plain-text editor of a document window.
-class TPlainEditor : public QPlainTextEdit, public TCaretHost {
-    Q_OBJECT
+// What both editors add to their Qt text control: the caret host of the
+// document text operations, the window's events, and shortcuts that the
+// program's commands keep.
+template <typename Base>
+class TEditorBase : public Base, public TCaretHost {
 public:
-    explicit TPlainEditor(TEditorEvents *events, QWidget *parent = nullptr);
+    explicit TEditorBase(TEditorEvents *events, QWidget *parent = nullptr) : Base(parent), m_events(events)
+    {
+        Base::setLineWrapMode(Base::WidgetWidth);
+        Base::setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Base::setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
 
-    QTextCursor caret() const override { return textCursor(); }
-    void setCaret(const QTextCursor &c) override { setTextCursor(c); }
-    bool splitsLines() const override { return lineWrapMode() != NoWrap; }
-    void focusEditor() override { setFocus(); }
-    void scrollToCaret() override { ensureCursorVisible(); }
+    QTextCursor caret() const override { return Base::textCursor(); }
+    void setCaret(const QTextCursor &c) override { Base::setTextCursor(c); }
+    bool splitsLines() const override { return Base::lineWrapMode() != Base::NoWrap; }
+    void focusEditor() override { Base::setFocus(); }
+    void scrollToCaret() override { Base::ensureCursorVisible(); }
     int layoutStamp() const override { return m_layoutStamp; }
 
-    void setSplitLines(bool on);
+    // Splitting on: only a vertical scroll bar; off: both.
+    void setSplitLines(bool on)
+    {
+        Base::setLineWrapMode(on ? Base::WidgetWidth : Base::NoWrap);
+        Base::setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+        ++m_layoutStamp;
+    }
 
 protected:
-    void keyPressEvent(QKeyEvent *e) override;
-    void keyReleaseEvent(QKeyEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
     bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override
+    {
+        Base::keyReleaseEvent(e);
+        m_events->editorKeyReleased();
+    }
+    void mouseReleaseEvent(QMouseEvent *e) override
+    {
+        Base::mouseReleaseEvent(e);
+        m_events->editorMouseReleased();
+    }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        Base::mouseMoveEvent(e);
+        if (e->buttons() != Qt::NoButton)
+            m_events->editorMouseDragged();
+    }
+    void resizeEvent(QResizeEvent *e) override
+    {
+        Base::resizeEvent(e);
+        ++m_layoutStamp;
+    }
 
-private:
     TEditorEvents *m_events;
     int m_layoutStamp = 0;
 };
 
-// The rich-text editor of ".rtf" documents.
-class TRichEditor : public QTextEdit, public TCaretHost {
+// The plain-text editor of a document window.
+class TPlainEditor : public TEditorBase<QPlainTextEdit> {
     Q_OBJECT
 public:
-    explicit TRichEditor(TEditorEvents *events, QWidget *parent = nullptr);
-
-    QTextCursor caret() const override { return textCursor(); }
-    void setCaret(const QTextCursor &c) override { setTextCursor(c); }
-    bool splitsLines() const override { return lineWrapMode() != NoWrap; }
-    void focusEditor() override { setFocus(); }
-    void scrollToCaret() override { ensureCursorVisible(); }
-    int layoutStamp() const override { return m_layoutStamp; }
-
-    void setSplitLines(bool on);
+    using TEditorBase::TEditorBase;
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
-    void keyReleaseEvent(QKeyEvent *e) override;
-    void mouseReleaseEvent(QMouseEvent *e) override;
-    void mouseMoveEvent(QMouseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
-    bool event(QEvent *e) override;
+};
 
-private:
-    TEditorEvents *m_events;
-    int m_layoutStamp = 0;
+// The rich-text editor of ".rtf" documents.
+class TRichEditor : public TEditorBase<QTextEdit> {
+    Q_OBJECT
+public:
+    explicit TRichEditor(TEditorEvents *events, QWidget *parent = nullptr) : TEditorBase(events, parent)
+    {
+        setAcceptRichText(true);
+    }
 };
 
 // The program's own shortcuts win over the text control's built-in key

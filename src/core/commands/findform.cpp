@@ -12,18 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "ui/controls.h"
 
 namespace taglund {
 
 namespace {
-
-QPushButton *button(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit *field(const QString &name, QWidget *parent)
 {
@@ -94,19 +87,19 @@ TFindForm::TFindForm(Mode mode, TCommandHost *host, QWidget *parent)
     left->addStretch();
 
     auto *buttons = new QVBoxLayout;
-    m_find = button(QStringLiteral("Find næste"), this);
+    m_find = ui::namedButton(QStringLiteral("Find næste"), this);
     m_find->setDefault(true);
     buttons->addWidget(m_find);
     connect(m_find, &QPushButton::clicked, this, &TFindForm::findNext);
     if (replacing) {
-        m_replaceOne = button(QStringLiteral("Erstat"), this);
-        m_replaceAll = button(QStringLiteral("Erstat alle"), this);
+        m_replaceOne = ui::namedButton(QStringLiteral("Erstat"), this);
+        m_replaceAll = ui::namedButton(QStringLiteral("Erstat alle"), this);
         buttons->addWidget(m_replaceOne);
         buttons->addWidget(m_replaceAll);
         connect(m_replaceOne, &QPushButton::clicked, this, &TFindForm::replaceNext);
         connect(m_replaceAll, &QPushButton::clicked, this, &TFindForm::replaceAll);
     }
-    QPushButton *close = button(QStringLiteral("Luk"), this);
+    QPushButton *close = ui::namedButton(QStringLiteral("Luk"), this);
     buttons->addWidget(close);
     buttons->addStretch();
     connect(close, &QPushButton::clicked, this, &QDialog::close);

@@ -18,18 +18,11 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/controls.h"
 
 namespace taglund {
 
 namespace {
-
-QPushButton *button(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QString pdfProposal(const QString &documentFile)
 {
@@ -73,9 +66,9 @@ TPrintForm::TPrintForm(TCommandHost *host, QWidget *parent) : QDialog(parent), m
     groups->addWidget(margins);
     groups->addWidget(action, 1);
 
-    QPushButton *standard = button(QStringLiteral("Standard"), this);
-    QPushButton *cancel = button(QStringLiteral("Annuller"), this);
-    m_print = button(QStringLiteral("Print"), this);
+    QPushButton *standard = ui::namedButton(QStringLiteral("Standard"), this);
+    QPushButton *cancel = ui::namedButton(QStringLiteral("Annuller"), this);
+    m_print = ui::namedButton(QStringLiteral("Print"), this);
     m_print->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(standard);

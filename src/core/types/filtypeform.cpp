@@ -14,19 +14,11 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "ui/controls.h"
 
 namespace taglund {
 
 namespace {
-
-QPushButton *knap(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAccessibleName(caption);
-    // Enter in the pattern field adds the type; it must not press a button.
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -71,7 +63,7 @@ TFiltypeForm::TFiltypeForm(TFiltypeliste &liste, const QString &typelisteNavn, T
     m_type = new QLineEdit(this);
     m_type->setAccessibleName(QStringLiteral("Type"));
     connect(m_type, &QLineEdit::returnPressed, this, &TFiltypeForm::indfoerIListen);
-    auto *indfoer = knap(QStringLiteral("Indfør i listen"), this);
+    auto *indfoer = ui::namedButton(QStringLiteral("Indfør i listen"), this);
     connect(indfoer, &QPushButton::clicked, this, &TFiltypeForm::indfoerIListen);
     auto *felter = new QFormLayout;
     for (QLineEdit *felt : {m_tekst, m_type}) {
@@ -84,10 +76,10 @@ TFiltypeForm::TFiltypeForm(TFiltypeliste &liste, const QString &typelisteNavn, T
     tilfoej->addLayout(felter, 1);
     tilfoej->addWidget(indfoer, 0, Qt::AlignBottom);
 
-    auto *sletKnap = knap(QStringLiteral("Slet"), this);
-    auto *standardKnap = knap(QStringLiteral("Standard"), this);
-    m_gem = knap(QStringLiteral("Gem og luk"), this);
-    auto *annuller = knap(QStringLiteral("Annuller"), this);
+    auto *sletKnap = ui::namedButton(QStringLiteral("Slet"), this);
+    auto *standardKnap = ui::namedButton(QStringLiteral("Standard"), this);
+    m_gem = ui::namedButton(QStringLiteral("Gem og luk"), this);
+    auto *annuller = ui::namedButton(QStringLiteral("Annuller"), this);
     connect(sletKnap, &QPushButton::clicked, this, &TFiltypeForm::slet);
     connect(standardKnap, &QPushButton::clicked, this, &TFiltypeForm::standard);
     connect(m_gem, &QPushButton::clicked, this, &TFiltypeForm::gemOgLuk);
