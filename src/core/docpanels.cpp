@@ -27,7 +27,8 @@ bool TDokumentPaneler::hasStructurePanel(const QString &docExt)
     return panelKinds().contains(docExt.toLower());
 }
 
-TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host) : QObject(w), m_win(w), m_host(host)
+TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord)
+    : QObject(w), m_win(w), m_host(host)
 {
     const QString ext = w->DocExt.toLower();
     if (!hasStructurePanel(ext))
@@ -40,6 +41,8 @@ TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host) : QObject(
     m_panel = new TStrukturPanel(host, &w->text(), m_side);
     m_panel->setMinimumWidth(240);
     m_panel->setMaximumWidth(360);
+    if (currentWord)
+        m_panel->setCurrentWordFinder(std::move(currentWord));
     sideLayout->addWidget(m_panel);
     if (ext == u".js") {
         m_js = new TJsObjektPanel(m_panel, host, m_side);

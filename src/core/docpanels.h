@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QAction;
 class QSplitter;
@@ -8,6 +9,7 @@ class QToolBar;
 
 namespace taglund {
 
+class TDocText;
 class TJsObjektPanel;
 class TStructureHost;
 class TStrukturPanel;
@@ -20,7 +22,8 @@ class Twinform;
 class TDokumentPaneler : public QObject {
     Q_OBJECT
 public:
-    TDokumentPaneler(Twinform *w, TStructureHost *host);
+    // `currentWord` is the HTML engine's word finder for the structure panel's search.
+    TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord);
 
     TStrukturPanel *strukturPanel() const { return m_panel; }
     TJsObjektPanel *jsPanel() const { return m_js; }

@@ -275,7 +275,9 @@ void Tmainform::documentActivated(Twinform *w)
 
 void Tmainform::decorateWindow(Twinform *w)
 {
-    new TDokumentPaneler(w, m_info);
+    // The panel's search takes the word at the caret of its own document,
+    // which is the active one (and so the HTML engine's) when it is used.
+    new TDokumentPaneler(w, m_info, [this](TDocText &) { return m_html->taginf().FindOrd(); });
     addRichBars(w);
     m_egne->addContextMenu(w);
     const QString ext = w->DocExt.toLower();
