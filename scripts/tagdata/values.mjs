@@ -12,8 +12,8 @@ function fail(message) {
 
 // "type|input": the package's definition of type whose selector names input
 // (or one without selector, which applies everywhere).
-function packageStates(spec) {
-  const [attribute, element] = spec.split('|')
+function packageStates(def) {
+  const [attribute, element] = def.split('|')
   const entry = enumeratedAttributes[attribute]
   if (!entry) fail(`the package has no enumerated attribute ${attribute}`)
   const definitions = Array.isArray(entry) ? entry : [entry]
@@ -22,7 +22,7 @@ function packageStates(spec) {
     const names = d.selector.split(',').map((s) => s.trim())
     return element !== undefined && names.includes(element)
   })
-  if (matches.length !== 1) fail(`${spec}: ${matches.length} package definitions match`)
+  if (matches.length !== 1) fail(`${def}: ${matches.length} package definitions match`)
   // A state is a keyword or a group of aliases; the first non-empty alias is
   // the one worth writing, and states without keyword (null, "") are skipped.
   const states = []
@@ -33,29 +33,29 @@ function packageStates(spec) {
   return states
 }
 
-function entriesFor(name, spec, all) {
-  if (spec.sameAs) {
-    const other = all[spec.sameAs]
-    if (!other || other.sameAs) fail(`${name}: sameAs ${spec.sameAs} must name a file with entries`)
-    return entriesFor(spec.sameAs, other, all)
+function entriesFor(name, def, all) {
+  if (def.sameAs) {
+    const other = all[def.sameAs]
+    if (!other || other.sameAs) fail(`${name}: sameAs ${def.sameAs} must name a file with entries`)
+    return entriesFor(def.sameAs, other, all)
   }
-  const drop = new Set(spec.drop ?? [])
-  const extra = spec.extra ?? []
-  if (!spec.package) {
-    if (!spec.entries) fail(`${name}: neither package nor entries`)
-    return spec.entries
+  const drop = new Set(def.drop ?? [])
+  const extra = def.extra ?? []
+  if (!def.package) {
+    if (!def.entries) fail(`${name}: neither package nor entries`)
+    return def.entries
   }
-  const states = packageStates(spec.package).filter((s) => !drop.has(s))
-  if (!spec.entries) return [...states, ...extra]
+  const states = packageStates(def.package).filter((s) => !drop.has(s))
+  if (!def.entries) return [...states, ...extra]
   // Hand-ordered entries must still hold exactly the package's keywords, so a
   // package update that adds a value cannot be silently missed.
-  const values = spec.entries.filter((e) => !isHeading(e))
+  const values = def.entries.filter((e) => !isHeading(e))
   const allowed = new Set([...states, ...extra])
   const stray = values.filter((v) => !allowed.has(v))
   if (stray.length) fail(`${name}: values the package does not have: ${stray.join(', ')}`)
   const absent = states.filter((s) => !values.includes(s))
   if (absent.length) fail(`${name}: package values left out: ${absent.join(', ')}`)
-  return spec.entries
+  return def.entries
 }
 
 // Every enumerated attribute the package knows on a current element must reach
@@ -83,8 +83,8 @@ function requireCoverage(tables, el) {
 export function buildValueFiles(tables, attributeFiles, el) {
   requireCoverage(tables, el)
   const out = new Map()
-  for (const [name, spec] of Object.entries(tables.files)) {
-    const entries = entriesFor(name, spec, tables.files)
+  for (const [name, def] of Object.entries(tables.files)) {
+    const entries = entriesFor(name, def, tables.files)
     const [attribute, element, rest] = name.split('_')
     if (rest !== undefined) fail(`${name}: a value file is attribute or attribute_element`)
     // The file must be reachable: some element (or the named one) lists the attribute.

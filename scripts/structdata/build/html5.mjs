@@ -178,11 +178,11 @@ export function buildHtml5() {
   }
 
   const specificNames = Object.keys(attributter).sort();
-  const spec = s.entry(root, 'Attributter', 6, () => [
+  const eget = s.entry(root, 'Attributter', 6, () => [
     ...h.para('Attributter der kun gælder bestemte elementer. Hver side fortæller, hvilke elementer attributten bruges på.'),
     ...h.list(specificNames.map((a) => `${h.link(attrPage.get(a), a)}: ${h.esc(attributter[a][0])}`)),
   ]);
-  for (const a of specificNames) attrEntry(spec, a, attributter[a][0], attributter[a][1], elementsOfAttribute(a), false);
+  for (const a of specificNames) attrEntry(eget, a, attributter[a][0], attributter[a][1], elementsOfAttribute(a), false);
 
   return s;
 }
@@ -221,10 +221,10 @@ export function buildHtmlKoder() {
     glob.add(objNode(`${a}=""`, 1, fields(tilgaengelighed[a][0], syntaxOfAttribute(a), exampleOfAttribute(a, tilgaengelighed[a][1], []))));
   const ev = root.add(objNode('Globale events', 3, ['Hændelsesattributter der kører et script.']));
   for (const a of Object.keys(events).sort()) ev.add(objNode(`${a}=""`, 2, [`Kører et script, når ${events[a][0]}.`, `${a}="script"`]));
-  const spec = root.add(objNode('Attributter', 3, ['Attributter der kun gælder bestemte elementer.']));
+  const eget = root.add(objNode('Attributter', 3, ['Attributter der kun gælder bestemte elementer.']));
   for (const a of Object.keys(attributter).sort()) {
     const els = elementsOfAttribute(a);
-    spec.add(objNode(BOOLEAN.has(a) ? a : `${a}=""`, 1, [...fields(attributter[a][0], syntaxOfAttribute(a), exampleOfAttribute(a, attributter[a][1], els)).slice(0, 3), `Bruges på: ${els.join(', ')}`]));
+    eget.add(objNode(BOOLEAN.has(a) ? a : `${a}=""`, 1, [...fields(attributter[a][0], syntaxOfAttribute(a), exampleOfAttribute(a, attributter[a][1], els)).slice(0, 3), `Bruges på: ${els.join(', ')}`]));
   }
   return [root];
 }
