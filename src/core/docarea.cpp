@@ -309,6 +309,8 @@ bool TDokumentOmraade::lukDokument(const QString &path, Twinform *except)
 
 bool TDokumentOmraade::askOnClose(Twinform *w)
 {
+    if (!m_host->mayCloseDocument(w))
+        return false;
     bool accept = true;
     if (w->text().Modified()) {
         activate(w);
@@ -368,6 +370,9 @@ bool TDokumentOmraade::LukAlle()
     // A close-all started from inside another (a question box's event loop) is refused.
     if (m_lukAlleRunning)
         return false;
+    for (Twinform *w : std::as_const(m_windows))
+        if (!m_host->mayCloseDocument(w))
+            return false;   // an engine is still reading it; the user can close again after
     m_lukAlleRunning = true;
     ProgramLukkes = true;
     m_saveFailedInClose = false;

@@ -27,6 +27,8 @@ public:
     virtual void documentClosing(Twinform *w) { Q_UNUSED(w); }
     virtual void documentClosed(Twinform *w) { Q_UNUSED(w); }
     virtual void documentSaved(Twinform *w) { Q_UNUSED(w); }
+    // A window may not close while an engine is reading it (a check, a tree read).
+    virtual bool mayCloseDocument(Twinform *w) const { Q_UNUSED(w); return true; }
     // A new window is set up for its kind of document (bars, panels) before it shows.
     virtual void decorateWindow(Twinform *w) { Q_UNUSED(w); }
     // Point the file box at a file (when it exists).

@@ -261,6 +261,11 @@ void Tmainform::firstShow()
     }
 }
 
+bool Tmainform::mayCloseDocument(Twinform *) const
+{
+    return m_html->mayClose();
+}
+
 void Tmainform::documentClosed(Twinform *w)
 {
     m_html->documentClosed(w);

@@ -74,6 +74,7 @@ protected:
     void documentSaved(Twinform *w) override;
     void decorateWindow(Twinform *w) override;
     void documentClosed(Twinform *w) override;
+    bool mayCloseDocument(Twinform *w) const override;
 
 private:
     void createPaths(const QString &exeDir);
