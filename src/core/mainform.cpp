@@ -2,6 +2,7 @@
 #include "core/commandregistry.h"
 #include "core/docpanels.h"
 #include "core/filetypecommands.h"
+#include "core/fontpanel.h"
 #include "core/htmlcommands.h"
 #include "core/infocommands.h"
 #include "core/maincommands.h"
@@ -53,7 +54,7 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
     connect(m_docs, &TDokumentOmraade::documentsChanged, m_commands, &TCommandRegistry::scheduleUpdate);
 
     loadMainSettings();
-    // The font box of the font panel fills here once the font panel is part of the program.
+    m_panel->fontPanel()->fill();
     m_filtyper->HentTypeliste();
     m_firstShow = true;
     m_seneste->HentReopenFiler();

@@ -1,6 +1,7 @@
 #include "core/mainpanel.h"
 #include "core/commandregistry.h"
 #include "core/filetypecommands.h"
+#include "core/fontpanel.h"
 #include "core/maincommands.h"
 #include "core/mainform.h"
 
@@ -72,6 +73,19 @@ TMainPanel::TMainPanel(Tmainform *main) : QToolBar(QStringLiteral("Hovedpanelet"
     addCommand("AStrukturkonstruktoeren", QStyle::SP_DirIcon);
     addCommand("AFilboksen", QStyle::SP_DirOpenIcon);
     addCommand("AOrdbog", QStyle::SP_FileDialogDetailedView);
+    m_font = new TFontpanel(main);
+    addWidget(m_font->sizeBox());
+    addWidget(m_font->hentFont());
+    QAction *fontInfo = addAction(style()->standardIcon(QStyle::SP_MessageBoxQuestion), QString());
+    fontInfo->setToolTip(QStringLiteral("Information: Fontpanel"));
+    connect(fontInfo, &QAction::triggered, this,
+            [this] { m_main->HelpInfo(QStringLiteral("Information"), QStringLiteral("Fontpanel")); });
+    if (QWidget *w = widgetForAction(fontInfo))
+        w->setAccessibleName(QStringLiteral("Information: Fontpanel"));
+    addCommand("ACssGruppeboks", QStyle::SP_FileDialogListView);
+    addCommand("ACssBoksen", QStyle::SP_FileDialogInfoView);
+    addCommand("AMusikFilm", QStyle::SP_MediaVolume);
+    addWidget(m_font->nameBox());
     addSeparator();
 
     QAction *info = addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QString());

@@ -6,6 +6,7 @@ class QLineEdit;
 
 namespace taglund {
 
+class TFontpanel;
 class Tmainform;
 
 // "Hovedpanelet": the main tool panel with its run, document, search and box
@@ -16,12 +17,14 @@ class TMainPanel : public QToolBar {
 public:
     explicit TMainPanel(Tmainform *main);
     QLineEdit *findEdit() const { return m_find; }
+    TFontpanel *fontPanel() const { return m_font; }
 
 private:
     void addCommand(const char *name, QStyle::StandardPixmap icon);
 
     Tmainform *m_main;
     QLineEdit *m_find = nullptr;
+    TFontpanel *m_font = nullptr;
 };
 
 } // namespace taglund
