@@ -137,8 +137,9 @@ private:
     TDocText *m_editor = nullptr;
     TTagSet m_noEnd, m_withEnd, m_all, m_noValue, m_exclude;
     int m_listGeneration = 0;
+    TTextMirror m_mirror;
     TTagIndex m_index;
-    QMetaObject::Connection m_watch;  // keeps m_index in step with the document's edits
+    QMetaObject::Connection m_watch;  // keeps m_mirror and m_index in step with the document's edits
     TTagTree m_tree;
     bool m_busy = false;
 };

@@ -40,6 +40,7 @@ void Tinfotag::setEditor(TDocText *editor)
         return;
     QObject::disconnect(m_watch);
     m_index.clear();
+    m_mirror.clear();
     m_editor = editor;
     if (!editor)
         return;
@@ -51,9 +52,11 @@ void Tinfotag::setEditor(TDocText *editor)
         doc->setDocumentLayout(new QPlainTextDocumentLayout(doc));
     m_watch = QObject::connect(editor->document(), &QTextDocument::contentsChange, editor->document(),
                                [this](int pos, int removed, int added) {
-                                   if (!m_index.built() || !m_editor)
+                                   if (!m_editor)
                                        return;
-                                   m_index.edit(*m_editor, m_noEnd, pos, removed, added);
+                                   m_mirror.edit(*m_editor, pos, removed, added);
+                                   if (m_index.built())
+                                       m_index.edit(*m_editor, m_noEnd, pos, removed, added, &m_mirror);
                                });
 }
 
@@ -113,7 +116,7 @@ bool Tinfotag::LoadKnowledge(QString *message)
 void Tinfotag::ensureTagIndex()
 {
     if (!m_index.isFor(*m_editor, m_listGeneration)) {
-        m_index.build(*m_editor, m_noEnd);
+        m_index.build(*m_editor, m_noEnd, &m_mirror);
         m_index.stamp(m_listGeneration);
     }
 }
@@ -187,14 +190,19 @@ QString Tinfotag::GetTag()
     const TDocText &d = *m_editor;
     const int length = d.Length();
     const int caret = std::clamp(d.SelStart(), 0, length);
-    TDocScanner scan(d);
+    // A large document is read from a copy kept in step with its edits.
+    if (length > kSmallDocument && !m_mirror.isFor(d))
+        m_mirror.build(d);
+    TDocScanner scan(d, TDocScanner::Leftwards, &m_mirror);
     PosData.PosIndex = d.TextIndexFromCaret(caret);
     if (caret > 0)
         PosData.LastChar = scan.at(caret - 1);
     // The reader only works on documents that begin with "<" (a text of one
     // character, or of one line break as CR LF, is long enough to refuse).
-    const bool longerThanOne = length >= 2 || (length == 1 && d.CharAt(0) == u'\n');
-    if (longerThanOne && d.CharAt(0) != u'<')
+    // (The start of a document read where it lies is one lookup, not a window.)
+    const QChar first = scan.readsMirror() ? scan.at(0) : d.CharAt(0);
+    const bool longerThanOne = length >= 2 || (length == 1 && first == u'\n');
+    if (longerThanOne && first != u'<')
         return {};
     if (caret == 0)
         return {};

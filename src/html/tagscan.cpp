@@ -11,8 +11,8 @@
 
 namespace taglund {
 
-TDocScanner::TDocScanner(const TDocText &doc, Direction direction)
-    : m_doc(doc), m_length(doc.Length()), m_before(direction == Leftwards ? 192 : 64),
+TDocScanner::TDocScanner(const TDocText &doc, Direction direction, const TTextMirror *mirror)
+    : m_doc(doc), m_mirror(mirror && mirror->isFor(doc) ? mirror : nullptr), m_length(doc.Length()), m_before(direction == Leftwards ? 96 : 64),
       m_after(direction == Leftwards ? 32 : 64 * 1024)
 {
 }
@@ -24,10 +24,25 @@ void TDocScanner::fetch(int pos)
     // Most readings settle within a few characters of the caret; a scan
     // that keeps going gets ever larger windows.
     m_before = std::min(m_before * 2, 32 * 1024);
-    // Block by block: a cursor would have the layout place each line it visits.
+    const int end = m_base + int(m_window.size());
+    if (!m_window.isEmpty() && from < m_base && pos < m_base && to >= m_base && to <= end) {
+        // A scan running left: add only the stretch before what is held.
+        const int newBase = from;
+        QString more;
+        appendRange(more, newBase, m_base);
+        m_window.prepend(more);
+        m_base = newBase;
+        return;
+    }
     m_window.clear();
-    m_window.reserve(to - from);
     m_base = from;
+    appendRange(m_window, from, to);
+}
+
+void TDocScanner::appendRange(QString &out, int from, int to) const
+{
+    out.reserve(out.size() + (to - from));
+    // Block by block: a cursor would have the layout place each line it visits.
     QTextBlock b = m_doc.document()->findBlock(from);
     // A block's position is a search of its own; its length is not.
     for (int start = b.isValid() ? b.position() : to; b.isValid() && start < to; b = b.next()) {
@@ -36,9 +51,9 @@ void TDocScanner::fetch(int pos)
         const int skip = std::max(0, from - start);
         const int take = std::min(int(t.size()), to - start);
         if (take > skip)
-            m_window += QStringView(t).mid(skip, take - skip);
+            out += QStringView(t).mid(skip, take - skip);
         if (end < to && end >= from)
-            m_window += u'\n';
+            out += u'\n';
         start = end + 1;
     }
 }
@@ -85,16 +100,17 @@ bool TTagIndex::isFor(const TDocText &doc, int listGeneration) const
     return m_built && listGeneration == m_generation && m_length == doc.Length();
 }
 
-void TTagIndex::build(const TDocText &doc, const TTagSet &noEndTag)
+void TTagIndex::build(const TDocText &doc, const TTagSet &noEndTag, const TTextMirror *mirror)
 {
     clear();
-    TDocScanner text(doc, TDocScanner::Rightwards);
+    TDocScanner text(doc, TDocScanner::Rightwards, mirror);
     m_length = doc.Length();
     scan(text, noEndTag, 0, m_length, m_lt, m_steps, m_gt, 0);
     m_built = true;
 }
 
-void TTagIndex::edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int removed, int added)
+void TTagIndex::edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int removed, int added,
+                     const TTextMirror *mirror)
 {
     if (!m_built)
         return;
@@ -126,7 +142,7 @@ void TTagIndex::edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int 
     }
     m_length = doc.Length();
 
-    TDocScanner text(doc, TDocScanner::Rightwards);
+    TDocScanner text(doc, TDocScanner::Rightwards, mirror);
     std::vector<int> lt, gt;
     std::vector<qint8> steps;
     scan(text, noEndTag, from, pos + added, lt, steps, gt, pos);

@@ -1,4 +1,6 @@
 #pragma once
+#include "html/textmirror.h"
+
 #include <QString>
 #include <vector>
 
@@ -35,17 +37,22 @@ QString readName(At at, int pos, int length)
 } // namespace TagScan
 
 // Reads a document's characters by caret offset (a line break reads as
-// '\n', outside the text '\0') through a window of the text fetched in one
-// piece, so a scan of a few thousand characters around the caret does not
-// look each one up in the document.
+// '\n', outside the text '\0'): from the document's mirror when it has one,
+// otherwise through a window of the text fetched in one piece, so a scan of
+// a few thousand characters around the caret does not look each one up in
+// the document.
 class TDocScanner {
 public:
     // Which way the scan mostly runs, so the window holds more text that way.
     enum Direction { Leftwards, Rightwards };
-    explicit TDocScanner(const TDocText &doc, Direction direction = Leftwards);
+    explicit TDocScanner(const TDocText &doc, Direction direction = Leftwards,
+                         const TTextMirror *mirror = nullptr);
     int length() const { return m_length; }
+    bool readsMirror() const { return m_mirror; }
     QChar at(int pos)
     {
+        if (m_mirror)
+            return m_mirror->at(pos);
         if (pos < 0 || pos >= m_length)
             return QChar(u'\0');
         if (pos < m_base || pos >= m_base + int(m_window.size()))
@@ -59,8 +66,10 @@ public:
 
 private:
     void fetch(int pos);
+    void appendRange(QString &out, int from, int to) const;
 
     const TDocText &m_doc;
+    const TTextMirror *m_mirror;  // only when it holds this document's text
     int m_length;
     int m_before;
     int m_after;
@@ -74,11 +83,12 @@ private:
 // not settle a question, then kept up to date edit by edit.
 class TTagIndex {
 public:
-    void build(const TDocText &doc, const TTagSet &noEndTag);
+    void build(const TDocText &doc, const TTagSet &noEndTag, const TTextMirror *mirror = nullptr);
     // The document replaced `removed` characters at pos by `added` ones.
     // Only the tags in and just before that stretch are read again; an edit
     // that does not fit what the index holds drops it.
-    void edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int removed, int added);
+    void edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int removed, int added,
+              const TTextMirror *mirror = nullptr);
     // Built from these lists, and holding as many characters as the
     // document: every edit since the build has been applied.
     bool isFor(const TDocText &doc, int listGeneration) const;

@@ -1,6 +1,10 @@
 #include "htmltestutil.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QRandomGenerator>
+#include <functional>
+
+#include "html/textmirror.h"
 
 using namespace taglund;
 using namespace taglund::test;
@@ -189,6 +193,64 @@ private slots:
         QCOMPARE(engine.PosData.PosIndex, 12);
         QVERIFY(!engine.UdskrivSlutkode());
         QCOMPARE(text.text->Text(), QStringLiteral("plain <b>text"));
+    }
+
+    // The copy a large document is read from must match the document after
+    // every kind of edit the editor makes, or be dropped.
+    void mirrorFollowsEdits()
+    {
+        TestDoc doc(generatedPage(2000));
+        QTextDocument &qdoc = doc.doc;
+        if (!qdoc.documentLayout())
+            qdoc.setDocumentLayout(new QPlainTextDocumentLayout(&qdoc));
+        TTextMirror mirror;
+        mirror.build(*doc.text);
+        QVERIFY(mirror.isFor(*doc.text));
+        QObject::connect(&qdoc, &QTextDocument::contentsChange,
+                         [&](int pos, int removed, int added) { mirror.edit(*doc.text, pos, removed, added); });
+        auto same = [&]() {
+            if (!mirror.built())
+                return true;
+            if (mirror.length() != doc.text->Length())
+                return false;
+            for (int i = 0; i < mirror.length(); ++i)
+                if (mirror.at(i) != doc.text->CharAt(i))
+                    return false;
+            return true;
+        };
+        TDocText &t = *doc.text;
+        const QString bigPaste = QString(70 * 1024, u'x');
+        const struct {
+            const char *name;
+            std::function<void()> edit;
+            bool keepsCopy;
+        } steps[] = {
+            {"type at the start", [&] { t.setSelStart(0); t.setSelText(QStringLiteral("a")); }, true},
+            {"type at the end", [&] { t.setSelStart(t.Length()); t.setSelText(QStringLiteral("<p>")); }, true},
+            {"type in the middle", [&] { t.setSelStart(t.Length() / 2); t.setSelText(QStringLiteral("é")); }, true},
+            {"new line", [&] { t.setSelStart(500); t.setSelText(QStringLiteral("\r\n")); }, true},
+            {"delete across lines",
+             [&] { t.setSelStart(300); t.setSelLength(400); t.setSelText(QString()); }, true},
+            {"replace with lines",
+             [&] { t.setSelStart(1000); t.setSelLength(3); t.setSelText(QStringLiteral("a\r\nb\r\nc")); }, true},
+            {"grow past the gap",
+             [&] { t.setSelStart(2000); t.setSelText(QString(9000, u'y')); }, true},
+            {"undo", [&] { qdoc.undo(); }, true},
+            {"redo", [&] { qdoc.redo(); }, true},
+            {"paste a page", [&] { t.setSelStart(10); t.setSelText(bigPaste); }, false},
+        };
+        for (const auto &step : steps) {
+            if (!mirror.built())
+                mirror.build(t);
+            step.edit();
+            QVERIFY2(same(), step.name);
+            QCOMPARE(mirror.built(), step.keepsCopy);
+        }
+        // Dropped copies are made afresh from the document.
+        mirror.build(t);
+        QVERIFY(same());
+        t.setText(QStringLiteral("<html>\r\n</html>"));
+        QVERIFY(same());
     }
 
     void largeDocumentAgreesWithFullScan()
