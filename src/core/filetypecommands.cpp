@@ -18,7 +18,9 @@ TFiltypeKommandoer::TFiltypeKommandoer(Tmainform *main) : QObject(main), m_main(
     m_typeBox = new QComboBox(main);
     m_typeBox->setToolTip(QStringLiteral("Nye dokumenter er af valgte type"));
     m_typeBox->setAccessibleName(QStringLiteral("Nye dokumenter er af valgte type"));
-    m_typeBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A long type name is cut rather than widening the main tool panel.
+    m_typeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_typeBox->setMinimumContentsLength(8);
     m_typeButton = new QToolButton(main);
     m_typeButton->setToolTip(QStringLiteral("Åben dokument af bestemte type"));
     m_typeButton->setAccessibleName(QStringLiteral("Åben dokument af bestemte type"));

@@ -27,6 +27,7 @@ TFontpanel::TFontpanel(Tmainform *main) : QObject(main), m_main(main)
     m_size = new QComboBox(main);
     m_size->setAccessibleName(QStringLiteral("Font størrelse"));
     m_size->setToolTip(QStringLiteral("Font størrelse"));
+    m_size->setMaximumWidth(60);
     m_hent = new QToolButton(main);
     m_hent->setText(QStringLiteral("Hent font"));
     m_hent->setAccessibleName(QStringLiteral("Hent font"));

@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 namespace taglund {
 
@@ -96,14 +97,18 @@ THtmlPanel::THtmlPanel(Tinfotag &engine, THtmlPanelHost &host, QWidget *parent)
     info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     connect(info, &QToolButton::clicked, this,
             [this] { m_host.HelpInfo(QStringLiteral("Information"), QStringLiteral("Html panelet")); });
-    auto *globals = new QHBoxLayout;
+    // Two by two, so the attribute column stays narrow beside the elements.
+    auto *globals = new QGridLayout;
+    globals->setSpacing(1);
     const struct {
         const char *text;
         int index;
     } globalButtons[] = {{"Form events", 3}, {"Media events", 4}, {"Globale attributter", 1}, {"Globale events", 2}};
-    for (const auto &g : globalButtons) {
+    for (int i = 0; i < int(std::size(globalButtons)); ++i) {
+        const auto &g = globalButtons[i];
         QToolButton *b = button(this, QString::fromUtf8(g.text), QString());
-        globals->addWidget(b);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        globals->addWidget(b, i / 2, i % 2);
         connect(b, &QToolButton::clicked, this, [this, index = g.index] {
             m_panel.LoadGloballiste(index);
             refresh();
@@ -156,6 +161,12 @@ QTableWidget *THtmlPanel::makeTable(TKodePanel::Liste which)
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setShowGrid(true);
     t->verticalHeader()->hide();
+    // One line a row: element snippets such as "<blockquote></blockquote>"
+    // are cut at the edge rather than wrapped onto a second line.
+    t->setWordWrap(false);
+    t->setTextElideMode(Qt::ElideRight);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     t->horizontalHeader()->setStretchLastSection(true);
     t->installEventFilter(this);
     connect(t, &QTableWidget::cellClicked, this, [this, which](int row) {

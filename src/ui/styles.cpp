@@ -239,6 +239,10 @@ QToolButton { color: @chromeText; background: transparent; border: 1px solid tra
 QToolButton:hover { background: @hover; color: @hoverText; border-color: @border; }
 QToolButton:pressed, QToolButton:checked { background: @menuSel; color: @menuSelText; border-color: @border; }
 QToolButton:disabled { color: @disabled; }
+QToolButton[popupMode="1"] { padding-right: 16px; }
+QToolButton[compact="true"] { padding: 3px 1px; }
+QToolButton::menu-button { border: none; border-left: 1px solid @border; width: 14px; }
+QToolButton::menu-arrow { width: 8px; height: 8px; }
 QStatusBar { background: @chrome; color: @statusText; border-top: 1px solid @border; }
 QStatusBar QLabel { color: @statusText; padding: 0px 4px; }
 QStatusBar::item { border: none; border-right: 1px solid @border; }
