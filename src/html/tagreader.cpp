@@ -262,18 +262,21 @@ bool Tinfotag::ReadStructure(int strukturNo)
 {
     if (m_busy)
         return false;
-    if (OnProgress)
-        OnProgress(0);
     if (!m_editor) {
-        if (OnProgress)
+        if (OnProgress) {
+            OnProgress(0);
             OnProgress(100);
+        }
         return false;
     }
+    // Busy, and the text copied, before the first progress report lets
+    // events run: the document may change, close or stop being the active
+    // one meanwhile, and the tree must still be that of document strukturNo.
     BusyScope scope(m_busy, OnBusy);
-    m_tree.clear();
-    // A copy of the text: progress reports let events run, and the document
-    // may change (or close) meanwhile.
     const QString text = m_editor->Text();
+    if (OnProgress)
+        OnProgress(0);
+    m_tree.clear();
     TStructureReader reader({m_exclude, m_noEnd, m_withEnd}, OnProgress);
     const bool complete = reader.read(text);
     m_tree.setNodes(reader.takeNodes(), strukturNo);

@@ -1,4 +1,6 @@
+#include "core/htmlcommands.h"
 #include "core/mainform.h"
+#include "html/infotag.h"
 #include "core/text/textfile.h"
 #include "support/testsupport.h"
 #include "ui/questions.h"
@@ -351,6 +353,37 @@ private slots:
         w->text().setModified(true);
         QVERIFY(f.docs()->Gem(w));
         QCOMPARE(test::readAll(f.file("big.html")), page);
+    }
+
+    // While the HTML engine reads a document (its progress lets events run),
+    // neither closing it nor closing all may pull it away underneath.
+    void documentBeingReadCannotClose()
+    {
+        Fixture f;
+        Twinform *w = f.docs()->newFromType("*.html", false);
+        w->text().setText(QStringLiteral("<html>\r\n<body><p>x</p></body>\r\n</html>"));
+        w->text().setModified(false);
+        Tinfotag &engine = f.main->html()->taginf();
+        engine.setEditor(&w->text());
+        bool tried = false, lukAlle = true;
+        int windowsDuring = -1;
+        engine.OnProgress = [&](int percent) {
+            if (percent != 0 || tried)
+                return;
+            tried = true;
+            f.docs()->LukDokument();
+            lukAlle = f.docs()->LukAlle();
+            windowsDuring = int(f.docs()->windows().size());
+        };
+        QVERIFY(engine.ReadStructure());
+        engine.OnProgress = nullptr;
+        QVERIFY(tried);
+        QCOMPARE(windowsDuring, 1);
+        QVERIFY(!lukAlle);
+        QVERIFY(engine.tree()->count() > 1);
+        // Once the reading is over the document closes as usual.
+        QVERIFY(f.docs()->LukAlle());
+        QCOMPARE(int(f.docs()->windows().size()), 0);
     }
 
     void statusBarShowsTheCaret()
