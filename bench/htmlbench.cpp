@@ -1,5 +1,5 @@
 // htmlbench [--findings] [--carets] [FILE]: how the HTML engine's tree reading, checks and caret
-// reading scale. Without FILE it generates a 10 KB and a 10 MB page.
+// reading scale. Without FILE it generates pages of 10 KB, 5 MB and 10 MB.
 #include "core/text/doctext.h"
 #include "core/text/paths.h"
 #include "core/text/textfile.h"
@@ -201,7 +201,7 @@ int main(int argc, char **argv)
         return 0;
     }
     QTemporaryDir dir;
-    for (const qint64 size : {qint64(10) * 1024, qint64(10) * 1024 * 1024}) {
+    for (const qint64 size : {qint64(10) * 1024, qint64(5) * 1024 * 1024, qint64(10) * 1024 * 1024}) {
         const QString page = generatedPage(size);
         const QString file = dir.filePath(QStringLiteral("side%1.html").arg(size));
         TextFile::writeBytes(file, page.toUtf8());
