@@ -7,6 +7,7 @@
 #include "core/infocommands.h"
 #include "core/maincommands.h"
 #include "core/mainpanel.h"
+#include "core/panelcommands.h"
 #include "core/mainmenu.h"
 #include "core/model/openroute.h"
 #include "core/recentcommands.h"
@@ -162,6 +163,7 @@ void Tmainform::registerCommands()
     m_info = new TInfoKommandoer(this);
     m_egne = new TMainKommandoer(this);
     m_html = new THtmlKommandoer(this);
+    m_panelKommandoer = new TPanelKommandoer(this);
     connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);
@@ -174,6 +176,7 @@ void Tmainform::buildMenus()
     m_seneste->attachMenus();
     m_panel = new TMainPanel(this);
     addToolBar(Qt::TopToolBarArea, m_panel);
+    m_panelKommandoer->attachPanel();
 }
 
 void Tmainform::HelpInfo(const QString &structure, const QString &entry)

@@ -18,6 +18,7 @@ class TInfoKommandoer;
 class THtmlKommandoer;
 class TMainKommandoer;
 class TMainPanel;
+class TPanelKommandoer;
 class TSenesteKommandoer;
 
 // The main window: it fixes the paths, owns the main settings, lays out the
@@ -98,6 +99,7 @@ private:
     TMainKommandoer *m_egne = nullptr;
     THtmlKommandoer *m_html = nullptr;
     TMainPanel *m_panel = nullptr;
+    TPanelKommandoer *m_panelKommandoer = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;
     bool m_shutdownDone = false;

@@ -3,12 +3,14 @@
 #include "core/mainform.h"
 #include "core/mainmenu.h"
 #include "core/mainpanel.h"
+#include "core/winform.h"
 #include "platform/desktopshell.h"
 #include "support/testsupport.h"
 #include "ui/questions.h"
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -141,6 +143,48 @@ private slots:
         s.main->commands()->action("AHorisontalt")->trigger();
         QCOMPARE(subs[0]->geometry().left(), subs[1]->geometry().left());
         QVERIFY(subs[0]->geometry().bottom() < subs[1]->geometry().top() + 2);
+    }
+
+    // Ctrl+G (and the mouse entering its button) sends the word at the caret,
+    // by the dictionary's word rule, to the search field.
+    void sendToSearchField()
+    {
+        Start s;
+        QAction *send = s.main->commands()->action("ASendSoegefelt");
+        s.main->commands()->updateAll();
+        QVERIFY(!send->isEnabled());
+        Twinform *w = s.main->openwin(QString(), "*.html");
+        w->text().setText(QStringLiteral("<p>Blåbær-grød og fløde</p>"));
+        w->text().setSelStart(6);
+        s.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
+        w->editorWidget()->setFocus();
+        QTest::keyClick(w->editorWidget(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(s.main->findText(), QString("Blåbær-grød"));
+        QCOMPARE(w->text().Text(), QString("<p>Blåbær-grød og fløde</p>"));
+
+        w->text().setSelStart(20);
+        QToolButton *button = s.main->mainPanel()->commandButton("ASendSoegefelt");
+        QVERIFY(button);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        QCOMPARE(s.main->findText(), QString("fløde"));
+    }
+
+    void mainPanelSwitch()
+    {
+        Start s;
+        QAction *a = s.main->commands()->action("AHovedpanelet");
+        s.main->commands()->updateAll();
+        QVERIFY(a->isCheckable());
+        QVERIFY(a->isChecked());
+        QVERIFY(s.main->mainPanel()->isVisible());
+        a->trigger();
+        QVERIFY(!s.main->mainPanel()->isVisible());
+        QVERIFY(!a->isChecked());
+        a->trigger();
+        QVERIFY(s.main->mainPanel()->isVisible());
+        QVERIFY(a->isChecked());
     }
 
     void panelButtonsCarryTheirHints()
