@@ -235,7 +235,8 @@ QMenu::separator { height: 1px; background: @border; margin: 3px 8px; }
 QToolBar { background: @chromeGrad; border: none; border-bottom: 1px solid @border; spacing: 3px; padding: 2px; }
 QToolBar QLabel { color: @chromeText; }
 QToolBar::separator { background: @border; width: 1px; margin: 4px 3px; }
-QToolButton { color: @chromeText; background: transparent; border: 1px solid transparent; border-radius: 3px; padding: 3px; }
+QToolButton { color: @buttonText; background: transparent; border: 1px solid transparent; border-radius: 3px; padding: 3px; }
+QToolBar QToolButton { color: @chromeText; }
 QToolButton:hover { background: @hover; color: @hoverText; border-color: @border; }
 QToolButton:pressed, QToolButton:checked { background: @menuSel; color: @menuSelText; border-color: @border; }
 QToolButton:disabled { color: @disabled; }
