@@ -157,6 +157,21 @@ private slots:
         QCOMPARE(d.text.FindText(what, start, length, {whole, matchCase}), found);
     }
 
+    // Each search sees the text as it is now, whatever an earlier search saw.
+    void findTextAfterEdits()
+    {
+        Doc d("abc abc");
+        QCOMPARE(d.text.FindText("abc", 1, 6), 4);
+        d.text.setSelStart(0);
+        d.text.setSelText("xyz ");
+        QCOMPARE(d.text.FindText("abc", 1, 10), 4);
+        QCOMPARE(d.text.FindText("xyz", 0, 10), 0);
+        d.doc.undo();
+        QCOMPARE(d.text.FindText("xyz", 0, 10), -1);
+        d.text.setText("ny\r\ntekst");
+        QCOMPARE(d.text.FindText("y\r\nt", 0, 8), 1);
+    }
+
     void revisionFollowsChanges()
     {
         Doc d("abc");

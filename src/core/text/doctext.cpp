@@ -360,10 +360,16 @@ int TDocText::FindText(const QString &what, int start, int length, FindOptions o
     const int total = Length();
     start = std::clamp(start, 0, total);
     const int end = std::clamp(start + length, start, total);
-    QString hay = m_doc->toRawText();
-    for (QChar &c : hay)
-        if (isBreak(c))
-            c = u'\n';
+    // Searching up asks many times in a row: the flattened text is made once
+    // per revision of the document.
+    if (m_flatRevision != m_revision || m_flatCache.isNull()) {
+        m_flatCache = m_doc->toRawText();
+        for (QChar &c : m_flatCache)
+            if (isBreak(c))
+                c = u'\n';
+        m_flatRevision = m_revision;
+    }
+    const QString &hay = m_flatCache;
     const QString needle = toEditorBreaks(what);
     const Qt::CaseSensitivity cs = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     qsizetype at = start;

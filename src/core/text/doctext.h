@@ -118,6 +118,8 @@ private:
     QMetaObject::Connection m_watch;
     mutable QString m_textCache;
     mutable int m_textRevision = -1;
+    mutable QString m_flatCache;  // caret offsets: breaks as '\n', for FindText
+    mutable int m_flatRevision = -1;
 };
 
 // Turns line breaks in text being inserted into the editor's own (one
