@@ -69,6 +69,10 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
 
 Tmainform::~Tmainform()
 {
+    // Docks and panels report their hiding to the command objects, which
+    // ask this window; let that happen while the window is still whole,
+    // not from the base class's destructor.
+    hide();
     ui::setAnchorWindow(nullptr);
 }
 

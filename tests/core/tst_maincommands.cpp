@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QtTest>
 #include <memory>
 
@@ -169,6 +170,42 @@ private slots:
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(button, &enter);
         QCOMPARE(s.main->findText(), QString("fløde"));
+    }
+
+    // Keys the text control has bindings of its own for (Ctrl+K deletes to
+    // the line's end, Ctrl+Ins copies) reach the program's commands.
+    void shortcutsBeatTheEditor_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Indsæt slutkode") << "Ctrl+K" << "AIndsaetSlutkode";
+        QTest::newRow("Vis aktuelle kode") << "Ctrl+Ins" << "AVisAktuelleKode";
+        QTest::newRow("Kontroller dokumentet") << "Ctrl+T" << "AKontroller";
+        QTest::newRow("Send til søgefeltet") << "Ctrl+G" << "ASendSoegefelt";
+        QTest::newRow("Gem som") << "Ctrl+Alt+S" << "AGemSom";
+    }
+    void shortcutsBeatTheEditor()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, command);
+        Start s;
+        Twinform *w = s.main->openwin(QString(), "*.html");
+        w->text().setText(QStringLiteral("<html>\r\n<body>\r\n<p>tekst her\r\n</body>\r\n</html>"));
+        w->text().setSelStart(23);
+        QAction *panel = s.main->commands()->action("AHtmlPanelet");
+        s.main->commands()->updateAll();
+        if (panel && panel->isEnabled() && !panel->isChecked())
+            panel->trigger();
+        s.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
+        w->editorWidget()->setFocus();
+        s.main->commands()->updateAll();
+        QAction *a = s.main->commands()->action(command);
+        QVERIFY(a->isEnabled());
+        QSignalSpy spy(a, &QAction::triggered);
+        const QKeyCombination k = QKeySequence(keys)[0];
+        QTest::keyClick(w->editorWidget(), k.key(), k.keyboardModifiers());
+        QCOMPARE(spy.count(), 1);
     }
 
     void mainPanelSwitch()
