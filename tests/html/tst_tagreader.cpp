@@ -1,10 +1,10 @@
 #include "htmltestutil.h"
+#include "html/textmirror.h"
+#include "support/testsupport.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QRandomGenerator>
 #include <functional>
-
-#include "html/textmirror.h"
 
 using namespace taglund;
 using namespace taglund::test;
@@ -317,19 +317,10 @@ private slots:
         QFETCH(QString, document);
         QFETCH(QString, finder);
         QFETCH(QString, word);
-        QString plain = document;
-        int caret = int(plain.indexOf(u'|'));
-        int length = 0;
-        if (caret >= 0) {
-            plain.remove(caret, 1);
-        } else {
-            caret = int(plain.indexOf(u'['));
-            length = int(plain.indexOf(u']')) - caret - 1;
-            plain.remove(u'[').remove(u']');
-        }
-        TestDoc doc(plain);
-        doc.text->setSelStart(caret);
-        doc.text->setSelLength(length);
+        const test::MarkedText m = test::parseMarked(document);
+        TestDoc doc(m.plain);
+        doc.text->setSelStart(m.caret);
+        doc.text->setSelLength(m.length);
         Tinfotag engine;
         engine.setEditor(doc.text.get());
         QString found;

@@ -47,4 +47,23 @@ QString sourceDataDir()
     return env.isEmpty() ? QStringLiteral(TAGLUND_SOURCE_DIR "/data") : env;
 }
 
+MarkedText parseMarked(const QString &marked)
+{
+    MarkedText m;
+    m.plain = marked;
+    m.caret = int(m.plain.indexOf(u'|'));
+    if (m.caret >= 0) {
+        m.plain.remove(m.caret, 1);
+        return m;
+    }
+    m.caret = int(m.plain.indexOf(u'['));
+    if (m.caret < 0) {
+        m.caret = 0;
+        return m;
+    }
+    m.length = int(m.plain.indexOf(u']')) - m.caret - 1;
+    m.plain.remove(u'[').remove(u']');
+    return m;
+}
+
 } // namespace taglund::test

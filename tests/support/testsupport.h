@@ -23,6 +23,16 @@ private:
 
 QByteArray readAll(const QString &path);
 void writeAll(const QString &path, const QByteArray &bytes);
+// A test text with its caret marked "|" or its selection marked "[...]":
+// the text without the marks, and the caret and selection length as
+// indexes into it.
+struct MarkedText {
+    QString plain;
+    int caret = 0;
+    int length = 0;
+};
+MarkedText parseMarked(const QString &marked);
+
 // The repository's data/ folder (installation data), for tests that need the shipped files.
 QString sourceDataDir();
 

@@ -1,4 +1,5 @@
 #include "core/text/doctext.h"
+#include "support/testsupport.h"
 #include "tools/ordregel.h"
 
 #include <QTextDocument>
@@ -43,20 +44,11 @@ private slots:
         QFETCH(int, selL);
         QTextDocument doc;
         TDocText text(&doc);
-        QString plain = marked;
-        int caret = int(plain.indexOf(u'|'));
-        int length = 0;
-        if (caret >= 0) {
-            plain.remove(caret, 1);
-        } else {
-            caret = int(plain.indexOf(u'['));
-            length = int(plain.indexOf(u']')) - caret - 1;
-            plain.remove(u'[').remove(u']');
-        }
-        text.setText(plain);
+        const test::MarkedText m = test::parseMarked(marked);
+        text.setText(m.plain);
         // Offsets in the row count CR LF as two; the caret counts a break as one.
-        text.setSelStart(text.CaretFromTextIndex(caret));
-        text.setSelLength(length);
+        text.setSelStart(text.CaretFromTextIndex(m.caret));
+        text.setSelLength(m.length);
         const TOrdFund fund = FindOrd(text);
         QCOMPARE(fund.ord, word);
         QCOMPARE(fund.startpos, startpos);
