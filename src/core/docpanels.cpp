@@ -1,4 +1,5 @@
 #include "core/docpanels.h"
+#include "core/docbarcommands.h"
 #include "core/winform.h"
 #include "structures/jsobjektpanel.h"
 #include "structures/ordkorrektion.h"
@@ -27,12 +28,17 @@ bool TDokumentPaneler::hasStructurePanel(const QString &docExt)
     return panelKinds().contains(docExt.toLower());
 }
 
-TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord)
-    : QObject(w), m_win(w), m_host(host)
+TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord,
+                                   TCommandRegistry *commands)
+    : QObject(w), m_win(w), m_host(host), m_commands(commands)
 {
     const QString ext = w->DocExt.toLower();
-    if (!hasStructurePanel(ext))
+    if (!hasStructurePanel(ext)) {
+        // Any other plain document gets the general tool bar; rich text has bars of its own.
+        if (!w->richEditor())
+            buildGeneralBar();
         return;
+    }
     // The side panel sits left of the text, hidden until asked for.
     m_side = new QWidget(w);
     auto *sideLayout = new QHBoxLayout(m_side);
@@ -59,12 +65,24 @@ TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host, std::funct
     buildBar(ext);
 }
 
+QToolBar *TDokumentPaneler::newBar()
+{
+    auto *bar = new QToolBar(m_win);
+    bar->setIconSize(QSize(16, 16));
+    bar->setAccessibleName(QStringLiteral("Dokumentlinje"));
+    m_win->barArea()->addWidget(bar);
+    return bar;
+}
+
+void TDokumentPaneler::buildGeneralBar()
+{
+    m_bar = newBar();
+    addDocumentCommands(m_bar, m_commands, true);
+}
+
 void TDokumentPaneler::buildBar(const QString &ext)
 {
-    m_bar = new QToolBar(m_win);
-    m_bar->setIconSize(QSize(16, 16));
-    m_bar->setAccessibleName(QStringLiteral("Dokumentlinje"));
-    m_win->barArea()->addWidget(m_bar);
+    m_bar = newBar();
     m_toggle = m_bar->addAction(m_win->style()->standardIcon(QStyle::SP_FileDialogListView), QString());
     m_toggle->setToolTip(TStrukturPanel::toggleHint(false));
     connect(m_toggle, &QAction::triggered, this, [this] { setPanelShown(!panelShown()); });
@@ -74,6 +92,8 @@ void TDokumentPaneler::buildBar(const QString &ext)
     auto addCorrection = [this](const QString &caption, const QString &structure) {
         QAction *a = m_bar->addAction(caption);
         a->setToolTip(caption);
+        if (QWidget *b = m_bar->widgetForAction(a))
+            b->setAccessibleName(caption);
         connect(a, &QAction::triggered, this,
                 [this, structure] { korrigerOrdKommando(m_win, m_win->text(), m_host->infodir(), structure); });
     };
@@ -84,6 +104,10 @@ void TDokumentPaneler::buildBar(const QString &ext)
         addCorrection(QStringLiteral("Rediger ord i forhold til VbScript informationsstrukturen"), QStringLiteral("VBS"));
     if (asa || html)
         addCorrection(QStringLiteral("Rediger ord i forhold til ASP informationsstrukturen"), QStringLiteral("ASP"));
+    if (ext == u".bat" || ext == u".ps1")
+        addBatchRun(m_bar, m_win);
+    if (vbs)
+        addCscriptRun(m_bar, m_win);
 }
 
 bool TDokumentPaneler::panelShown() const

@@ -9,6 +9,7 @@ class QToolBar;
 
 namespace taglund {
 
+class TCommandRegistry;
 class TDocText;
 class TJsObjektPanel;
 class TStructureHost;
@@ -17,13 +18,17 @@ class Twinform;
 
 // What a document window shows beside its text: its type's tool bar with the
 // structure panel button (and, for scripts, the word-case corrections), and
-// the structure panel itself with the JavaScript object panel of ".js" files.
+// the structure panel itself with the JavaScript object panel of ".js" files;
+// the batch and VBScript bars' run buttons; and for any other plain document
+// the general tool bar.
 // The snippet menus of the bars join them as they become part of the program.
 class TDokumentPaneler : public QObject {
     Q_OBJECT
 public:
     // `currentWord` is the HTML engine's word finder for the structure panel's search.
-    TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord);
+    // `commands`: the main window's, for the commands the bars share with it.
+    TDokumentPaneler(Twinform *w, TStructureHost *host, std::function<QString(TDocText &)> currentWord,
+                     TCommandRegistry *commands = nullptr);
 
     TStrukturPanel *strukturPanel() const { return m_panel; }
     TJsObjektPanel *jsPanel() const { return m_js; }
@@ -36,10 +41,13 @@ public:
     static bool hasStructurePanel(const QString &docExt);
 
 private:
+    QToolBar *newBar();
     void buildBar(const QString &ext);
+    void buildGeneralBar();
 
     Twinform *m_win;
     TStructureHost *m_host;
+    TCommandRegistry *m_commands;
     QToolBar *m_bar = nullptr;
     QAction *m_toggle = nullptr;
     QWidget *m_side = nullptr;

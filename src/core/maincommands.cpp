@@ -1,4 +1,5 @@
 #include "core/maincommands.h"
+#include "core/commands/runcommand.h"
 #include "core/commandregistry.h"
 #include "core/commands/findform.h"
 #include "core/commands/htmludskriftform.h"
@@ -43,20 +44,6 @@ void onFocusedText(F f)
         f(nullptr, p, nullptr);
     else if (auto *t = qobject_cast<QTextEdit *>(w))
         f(nullptr, nullptr, t);
-}
-
-void runCommand(const CommandText::TRunCommand &c, QWidget *parent)
-{
-    if (!c.message.isEmpty()) {
-        ui::showInfo(parent, c.message);
-        return;
-    }
-    if (c.shellError >= 0) {
-        ui::ErrorInfo(c.shellError, parent);
-        return;
-    }
-    if (!QProcess::startDetached(c.program, c.arguments, c.workingFolder))
-        ui::ErrorInfo(CommandText::NoAssociationError, parent);
 }
 
 } // namespace

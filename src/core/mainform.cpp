@@ -290,8 +290,8 @@ void Tmainform::decorateWindow(Twinform *w)
 {
     // The panel's search takes the word at the caret of its own document,
     // which is the active one (and so the HTML engine's) when it is used.
-    new TDokumentPaneler(w, m_info, [this](TDocText &) { return m_html->taginf().FindOrd(); });
-    addRichBars(w);
+    new TDokumentPaneler(w, m_info, [this](TDocText &) { return m_html->taginf().FindOrd(); }, m_commands);
+    addRichBars(w, m_commands);
     m_egne->addContextMenu(w);
     const QString ext = w->DocExt.toLower();
     if (ext == u".html" || ext == u".asp" || ext == u".inc")

@@ -1,4 +1,5 @@
 #include "core/richbars.h"
+#include "core/docbarcommands.h"
 #include "core/richtext/richpanel.h"
 #include "core/richtext/richtoolbar.h"
 #include "core/rtf/rtfreader.h"
@@ -16,7 +17,7 @@ void installRtfSupport()
     Twinform::rtfWriter = [](const QTextDocument *doc) { return writeRtf(doc); };
 }
 
-void addRichBars(Twinform *w)
+void addRichBars(Twinform *w, TCommandRegistry *commands)
 {
     TRichEditor *ed = w->richEditor();
     if (!ed)
@@ -25,6 +26,7 @@ void addRichBars(Twinform *w)
     bar->setAccessibleName(QStringLiteral("Rich text værktøjslinje"));
     bar->setIconSize(QSize(16, 16));
     auto *tools = new TRichToolbar(w, w);
+    addDocumentCommands(bar, commands, false);
     tools->addTo(bar);
     tools->attach(ed);
     w->barArea()->addWidget(bar);

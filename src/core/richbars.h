@@ -2,11 +2,13 @@
 
 namespace taglund {
 
+class TCommandRegistry;
 class Twinform;
 
 // Rich-text documents: RTF reading and writing for every document window,
 // and the rich-text panel and tool bar of ".rtf" windows.
 void installRtfSupport();
-void addRichBars(Twinform *w);
+// `commands`: the main window's, for "Rediger i andet program" and the edit menu.
+void addRichBars(Twinform *w, TCommandRegistry *commands = nullptr);
 
 } // namespace taglund

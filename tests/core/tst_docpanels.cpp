@@ -1,11 +1,16 @@
 #include "core/docpanels.h"
+#include "core/docarea.h"
 #include "core/mainform.h"
+#include "core/winform.h"
+#include "platform/desktopshell.h"
 #include "structures/jsobjektpanel.h"
 #include "structures/strukturpanel.h"
 #include "support/testsupport.h"
 #include "ui/questions.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QToolBar>
 #include <QtTest>
 #include <memory>
@@ -20,20 +25,25 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<bool>("panel");
         QTest::addColumn<bool>("js");
-        QTest::addColumn<int>("corrections");
-        QTest::newRow("html") << "*.html" << true << false << 2;
-        QTest::newRow("js") << "*.js" << true << true << 0;
-        QTest::newRow("vbs") << "*.vbs" << true << false << 1;
-        QTest::newRow("asa") << "*.asa" << true << false << 2;
-        QTest::newRow("css") << "*.css" << true << false << 0;
-        QTest::newRow("txt") << "*.txt" << false << false << 0;
+        QTest::addColumn<QStringList>("buttons");  // after the structure panel button
+        const QString vbs = "Rediger ord i forhold til VbScript informationsstrukturen";
+        const QString asp = "Rediger ord i forhold til ASP informationsstrukturen";
+        QTest::newRow("html") << "*.html" << true << false << QStringList{vbs, asp};
+        QTest::newRow("js") << "*.js" << true << true << QStringList{};
+        QTest::newRow("vbs") << "*.vbs" << true << false << QStringList{vbs, "Kør som cScript"};
+        QTest::newRow("asa") << "*.asa" << true << false << QStringList{vbs, asp};
+        QTest::newRow("css") << "*.css" << true << false << QStringList{};
+        QTest::newRow("bat") << "*.bat" << true << false
+                             << QStringList{"Kør batch eller PowerShell script: bat eller ps1 fil"};
+        QTest::newRow("txt") << "*.txt" << false << false
+                             << QStringList{"Rediger i andet program", "Kør skriptet", "Rediger"};
     }
     void panelsByKind()
     {
         QFETCH(QString, pattern);
         QFETCH(bool, panel);
         QFETCH(bool, js);
-        QFETCH(int, corrections);
+        QFETCH(QStringList, buttons);
         test::TempRoot root;
         ui::Script script;
         ui::setScript(&script);
@@ -50,12 +60,84 @@ private slots:
             p->toggleAction()->trigger();
             QVERIFY(p->panelShown());
             QCOMPARE(p->toggleAction()->toolTip(), QString("Luk strukturpanelet"));
-            QCOMPARE(p->bar()->actions().size(), 1 + corrections);
             p->toggleAction()->trigger();
             QVERIFY(!p->panelShown());
+            buttons.prepend("Vis strukturpanelet");
         }
+        QVERIFY(p->bar());
+        QStringList names;
+        for (QAction *a : p->bar()->actions())
+            if (QWidget *b = p->bar()->widgetForAction(a))
+                names << b->accessibleName();
+        QCOMPARE(names, buttons);
         main.reset();
         ui::setScript(nullptr);
+    }
+
+    // The batch and VBScript bars run the file as it lies on disk, in its
+    // folder, its name one argument; an untitled document is refused.
+    void runButtons_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("command");  // after the terminal's own arguments
+        QTest::newRow("batch") << "*.bat" << "Kør batch eller PowerShell script: bat eller ps1 fil" << "my script.bat"
+                               << QStringList{"sh", "my script.bat"};
+        QTest::newRow("cscript") << "*.vbs" << "Kør som cScript" << "vis -x.vbs"
+                                 << QStringList{"cscript", "vis -x.vbs"};
+    }
+    void runButtons()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        QFETCH(QStringList, command);
+        test::TempRoot root;
+        // A terminal of our own on the search path, so the run is the same on any machine.
+        const QString bin = root.file("bin");
+        QDir().mkpath(bin);
+        const QString terminal = bin + "/x-terminal-emulator";
+        test::writeAll(terminal, "#!/bin/sh\n");
+        QFile::setPermissions(terminal, QFile::permissions(terminal) | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit() + ':' + path);
+        ui::Script script;
+        ui::setScript(&script);
+        FakeDesktopShell shell;
+        ScopedDesktopShell useShell(&shell);
+        QStringList saveNames{root.file(file)};
+        script.saveFileName = [&](const QString &, const QString &) {
+            return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+        };
+        auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
+        main->show();
+        Twinform *w = main->openwin(QString(), pattern);
+        QToolBar *bar = w->findChild<TDokumentPaneler *>()->bar();
+        QAction *run = nullptr;
+        for (QAction *a : bar->actions())
+            if (a->toolTip() == button)
+                run = a;
+        QVERIFY(run);
+        run->trigger();
+        QCOMPARE(script.messages, QStringList{"Gem dokumentet og prøv igen."});
+        QVERIFY(shell.calls.isEmpty());
+
+        QVERIFY(main->documents()->GemSomDokument(w));
+        w->text().setText("ændret, ikke gemt");
+        run->trigger();
+        QCOMPARE(shell.calls.size(), 1);
+        const FakeDesktopShell::Call call = shell.calls.first();
+        QCOMPARE(call.what, QString("run"));
+        QCOMPARE(call.target, terminal);
+        QCOMPARE(call.workingFolder, root.path());
+        QVERIFY2(call.arguments.size() >= command.size(), qPrintable(call.arguments.join('|')));
+        QCOMPARE(call.arguments.mid(call.arguments.size() - command.size()), command);
+        // What runs is the file on disk: the editor's change is not written first.
+        QVERIFY(w->text().Modified());
+        main.reset();
+        ui::setScript(nullptr);
+        qputenv("PATH", path);
     }
 };
 
