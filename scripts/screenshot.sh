@@ -4,6 +4,9 @@
 # Uses a throw-away install root unless TAGLUND_ROOT is set.
 set -euo pipefail
 out=$1; shift
+for tool in xvfb-run import convert; do
+  command -v "$tool" >/dev/null || { echo "$tool mangler (apt-get install xvfb imagemagick)" >&2; exit 1; }
+done
 wait=${1:-4}; shift || true
 exe="$(cd "$(dirname "$0")/.." && pwd)/build/taglund"
 [ -x "$exe" ] || exe="$(cd "$(dirname "$0")/.." && pwd)/build-dev/taglund"

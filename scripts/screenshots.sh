@@ -5,6 +5,9 @@
 # Needs the editor built (build/ or build-dev/), xvfb and imagemagick.
 set -euo pipefail
 out=$(realpath -m "$1"); shift
+for tool in xvfb-run import convert; do
+  command -v "$tool" >/dev/null || { echo "$tool mangler (apt-get install xvfb imagemagick)" >&2; exit 1; }
+done
 styles=("$@")
 [ ${#styles[@]} -gt 0 ] || styles=(SKY LUNA AMETHYSTKAMRI)
 here="$(cd "$(dirname "$0")/.." && pwd)"
