@@ -28,6 +28,8 @@ Tkontrolform::Tkontrolform(Tinfotag &engine, TKontrolHost &host, const QString &
     setMinimumSize(285, 361);
 
     auto *bar = new QToolBar(this);
+    // All nine buttons within the window's least width.
+    bar->setIconSize(QSize(16, 16));
     auto add = [&](const char *name, QStyle::StandardPixmap icon, const QString &hint, auto slot) {
         QAction *a = bar->addAction(style()->standardIcon(icon), QString());
         a->setObjectName(QString::fromLatin1(name));
