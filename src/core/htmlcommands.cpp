@@ -77,6 +77,13 @@ void THtmlKommandoer::HentKoder()
     m_dock->setVisible(m_main->options().visHtmlpanel);
 }
 
+void THtmlKommandoer::placePanel(bool right)
+{
+    const bool shown = m_dock->isVisible();
+    m_main->addDockWidget(right ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea, m_dock);
+    m_dock->setVisible(shown);
+}
+
 Tkontrolform *THtmlKommandoer::kontrol()
 {
     if (!m_kontrol)

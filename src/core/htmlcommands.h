@@ -35,6 +35,8 @@ public:
     void caretReleased(Twinform *w);
     // A document may close only while no check or tree read is running on it.
     bool mayClose() const { return !m_taginf.busy(); }
+    // Docks the HTML panel at the right or the left of the documents.
+    void placePanel(bool right);
 
     // THtmlPanelHost and TKontrolHost
     void HelpInfo(const QString &structure, const QString &entry) override;

@@ -3,6 +3,7 @@
 #include "core/mainform.h"
 #include "core/text/paths.h"
 #include "structures/infoform.h"
+#include "structures/infosettings.h"
 #include "core/winform.h"
 
 namespace taglund {
@@ -55,6 +56,22 @@ void TInfoKommandoer::saveSettings()
 {
     if (m_viewer)
         m_viewer->saveSettings();
+}
+
+bool TInfoKommandoer::autoFold() const
+{
+    return m_viewer ? m_viewer->autoExpand() : TInfoSettings::read(optdir()).autoExpand;
+}
+
+void TInfoKommandoer::setAutoFold(bool on)
+{
+    if (m_viewer) {
+        m_viewer->setAutoExpand(on);
+        return;
+    }
+    TInfoSettings settings = TInfoSettings::read(optdir());
+    settings.autoExpand = on;
+    settings.write(optdir());
 }
 
 void TInfoKommandoer::documentSaved()

@@ -22,6 +22,10 @@ public:
     Tinfoform *viewer();
     bool viewerMade() const { return m_viewer != nullptr; }
     void saveSettings();
+    // "Sammenfold/Udfold automatisk": the viewer's when it is made, else its
+    // settings file, which it reads when it is.
+    bool autoFold() const;
+    void setAutoFold(bool on);
     // A document was saved: the viewer reloads a page being edited as that document.
     void documentSaved();
 

@@ -7,6 +7,7 @@
 #include "core/infocommands.h"
 #include "core/maincommands.h"
 #include "core/mainpanel.h"
+#include "core/optionscommands.h"
 #include "core/panelcommands.h"
 #include "core/mainmenu.h"
 #include "core/model/openroute.h"
@@ -168,6 +169,7 @@ void Tmainform::registerCommands()
     m_egne = new TMainKommandoer(this);
     m_html = new THtmlKommandoer(this);
     m_panelKommandoer = new TPanelKommandoer(this);
+    m_egenskaber = new TEgenskabsKommandoer(this);
     connect(m_seneste, &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);

@@ -19,6 +19,7 @@ class THtmlKommandoer;
 class TMainKommandoer;
 class TMainPanel;
 class TPanelKommandoer;
+class TEgenskabsKommandoer;
 class TSenesteKommandoer;
 
 // The main window: it fixes the paths, owns the main settings, lays out the
@@ -42,6 +43,7 @@ public:
     TMainKommandoer *egneKommandoer() const { return m_egne; }
     THtmlKommandoer *html() const { return m_html; }
     TMainPanel *mainPanel() const { return m_panel; }
+    TEgenskabsKommandoer *egenskabsKommandoer() const { return m_egenskaber; }
 
     // Opens the structure viewer on a structure and entry; every information
     // button and menu item of the program calls it.
@@ -100,6 +102,7 @@ private:
     THtmlKommandoer *m_html = nullptr;
     TMainPanel *m_panel = nullptr;
     TPanelKommandoer *m_panelKommandoer = nullptr;
+    TEgenskabsKommandoer *m_egenskaber = nullptr;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;
     bool m_shutdownDone = false;
