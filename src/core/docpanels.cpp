@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
@@ -16,6 +18,26 @@
 namespace taglund {
 
 namespace {
+
+// A small icon of a word's first letters, for buttons that have no picture of their own.
+QIcon letterIcon(const QString &letters, const QPalette &palette)
+{
+    QPixmap pm(22, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(palette.color(QPalette::Highlight));
+    p.setBrush(palette.color(QPalette::Base));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 21, 15), 3, 3);
+    QFont f = p.font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(palette.color(QPalette::Text));
+    p.drawText(QRect(0, 0, 22, 16), Qt::AlignCenter, letters);
+    return QIcon(pm);
+}
+
 const QStringList &panelKinds()
 {
     static const QStringList k = {".html", ".asp", ".inc", ".js", ".vbs", ".wsf", ".asa", ".bat", ".ps1", ".css"};
@@ -68,7 +90,7 @@ TDokumentPaneler::TDokumentPaneler(Twinform *w, TStructureHost *host, std::funct
 QToolBar *TDokumentPaneler::newBar()
 {
     auto *bar = new QToolBar(m_win);
-    bar->setIconSize(QSize(16, 16));
+    bar->setIconSize(QSize(22, 16));  // room for the letter icons
     bar->setAccessibleName(QStringLiteral("Dokumentlinje"));
     m_win->barArea()->addWidget(bar);
     return bar;
@@ -89,9 +111,14 @@ void TDokumentPaneler::buildBar(const QString &ext)
     if (QWidget *b = m_bar->widgetForAction(m_toggle))
         b->setAccessibleName(TStrukturPanel::toggleHint(false));
 
+    // Icon buttons known by their hints: two such long captions side by
+    // side would not fit a document window.
     auto addCorrection = [this](const QString &caption, const QString &structure) {
-        QAction *a = m_bar->addAction(caption);
+        QAction *a = m_bar->addAction(letterIcon(structure == u"VBS" ? QStringLiteral("Vb") : QStringLiteral("Asp"),
+                                                 m_bar->palette()),
+                                      caption);
         a->setToolTip(caption);
+        a->setStatusTip(caption);
         if (QWidget *b = m_bar->widgetForAction(a))
             b->setAccessibleName(caption);
         connect(a, &QAction::triggered, this,
