@@ -138,6 +138,7 @@ private:
     TTagSet m_noEnd, m_withEnd, m_all, m_noValue, m_exclude;
     int m_listGeneration = 0;
     TTextMirror m_mirror;
+    bool m_mirrorRefused = false;
     TTagIndex m_index;
     QMetaObject::Connection m_watch;  // keeps m_mirror and m_index in step with the document's edits
     TTagTree m_tree;

@@ -41,6 +41,7 @@ void Tinfotag::setEditor(TDocText *editor)
     QObject::disconnect(m_watch);
     m_index.clear();
     m_mirror.clear();
+    m_mirrorRefused = false;
     m_editor = editor;
     if (!editor)
         return;
@@ -191,8 +192,12 @@ QString Tinfotag::GetTag()
     const int length = d.Length();
     const int caret = std::clamp(d.SelStart(), 0, length);
     // A large document is read from a copy kept in step with its edits.
-    if (length > kSmallDocument && !m_mirror.isFor(d))
+    // A document whose characters its blocks do not all show (rich text with
+    // tables) cannot be copied; it is not tried again on every key.
+    if (length > kSmallDocument && !m_mirrorRefused && !m_mirror.isFor(d)) {
         m_mirror.build(d);
+        m_mirrorRefused = !m_mirror.built();
+    }
     TDocScanner scan(d, TDocScanner::Leftwards, &m_mirror);
     PosData.PosIndex = d.TextIndexFromCaret(caret);
     if (caret > 0)
