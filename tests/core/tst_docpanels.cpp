@@ -1,4 +1,5 @@
 #include "core/docpanels.h"
+#include "core/commandregistry.h"
 #include "core/docarea.h"
 #include "core/mainform.h"
 #include "core/winform.h"
@@ -138,6 +139,46 @@ private slots:
         main.reset();
         ui::setScript(nullptr);
         qputenv("PATH", path);
+    }
+
+    // The general bar's buttons are the main window's commands: enabled as
+    // they are, and acting on their document.
+    void generalBarForwardsToTheCommands()
+    {
+        test::TempRoot root;
+        ui::Script script;
+        ui::setScript(&script);
+        FakeDesktopShell shell;
+        shell.editableTypes << ".txt";
+        ScopedDesktopShell useShell(&shell);
+        auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
+        main->show();
+        const QString file = root.file("noter.txt");
+        test::writeAll(file, "tekst");
+        Twinform *w = main->openwin(file);
+        QToolBar *bar = w->findChild<TDokumentPaneler *>()->bar();
+        auto button = [bar](const QString &name) -> QAction * {
+            for (QAction *a : bar->actions())
+                if (a->toolTip() == name)
+                    return a;
+            return nullptr;
+        };
+        QAction *edit = button("Rediger i andet program");
+        QAction *run = button("Kør skriptet");
+        QVERIFY(edit && run);
+        main->commands()->updateAll();
+        QVERIFY(edit->isEnabled());
+        edit->trigger();
+        run->trigger();
+        QCOMPARE(shell.calls.size(), 2);
+        QCOMPARE(shell.calls[0].target, file);
+        QCOMPARE(shell.calls[0].verb, QString("edit"));
+        QCOMPARE(shell.calls[1].verb, QString("open"));
+        main->documents()->LukAlle();
+        main->commands()->updateAll();
+        QVERIFY(!main->commands()->action("ARedigerAndet")->isEnabled());
+        main.reset();
+        ui::setScript(nullptr);
     }
 };
 
