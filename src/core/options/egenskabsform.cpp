@@ -267,8 +267,8 @@ QWidget *TEgenskabsform::filtypePage()
             indfoer();
     });
     connect(m_slet, &QPushButton::clicked, this, &TEgenskabsform::sletValgte);
-    connect(m_registrer, &QPushButton::clicked, this, &TEgenskabsform::registrer);
-    connect(m_fjern, &QPushButton::clicked, this, &TEgenskabsform::fjern);
+    connect(m_registrer, &QPushButton::clicked, this, [this] { setRegistration(true); });
+    connect(m_fjern, &QPushButton::clicked, this, [this] { setRegistration(false); });
     connect(m_liste, &QTreeWidget::itemClicked, this, &TEgenskabsform::filtypeClicked);
     connect(m_alwaysDS, &QCheckBox::toggled, this, [this] { changed(Filtyper); });
     connect(gem, &QPushButton::clicked, this, &TEgenskabsform::gemFiltyper);

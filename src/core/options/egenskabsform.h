@@ -54,8 +54,8 @@ private:
     void saveFiltyper();
     void filtypeClicked();
     void indfoer();
-    void registrer();
-    void fjern();
+    // "Registrer" (on) and "Fjern".
+    void setRegistration(bool on);
     void sletValgte();
 
     TEgenskabsHost &m_host;

@@ -141,32 +141,20 @@ void TEgenskabsform::indfoer()
 // The row marked is the one holding the field's extension: the field may
 // have been edited after a row was clicked. A write the desktop refused is
 // said, and the row keeps its mark.
-void TEgenskabsform::registrer()
+void TEgenskabsform::setRegistration(bool on)
 {
-    const QString ext = m_registrerEdit->text();
-    if (!FileAssociations::instance().registerType(ext, m_host.programFolder())) {
-        ui::showError(this, TFiltypeListe::IkkeRegistreret);
+    QLineEdit *field = on ? m_registrerEdit : m_fjernEdit;
+    const QString ext = field->text();
+    FileAssociations &desktop = FileAssociations::instance();
+    if (!(on ? desktop.registerType(ext, m_host.programFolder()) : desktop.unregisterType(ext))) {
+        ui::showError(this, on ? TFiltypeListe::IkkeRegistreret : TFiltypeListe::IkkeFjernet);
         return;
     }
-    m_filtyper.setRegistered(m_filtyper.indexOf(ext), true);
-    m_registrerEdit->clear();
+    m_filtyper.setRegistered(m_filtyper.indexOf(ext), on);
+    field->clear();
     saveFiltyper();
     fillFiltyper();
-    ui::showInfo(this, TFiltypeListe::Registreret);
-}
-
-void TEgenskabsform::fjern()
-{
-    const QString ext = m_fjernEdit->text();
-    if (!FileAssociations::instance().unregisterType(ext)) {
-        ui::showError(this, TFiltypeListe::IkkeFjernet);
-        return;
-    }
-    m_filtyper.setRegistered(m_filtyper.indexOf(ext), false);
-    m_fjernEdit->clear();
-    saveFiltyper();
-    fillFiltyper();
-    ui::showInfo(this, TFiltypeListe::Fjernet);
+    ui::showInfo(this, on ? TFiltypeListe::Registreret : TFiltypeListe::Fjernet);
 }
 
 void TEgenskabsform::sletValgte()
