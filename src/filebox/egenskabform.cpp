@@ -47,6 +47,8 @@ TEgenskabForm::TEgenskabForm(TFilMappeInfo *engine, QWidget *parent)
     : QWidget(parent ? parent : ui::anchorWindow(), Qt::Tool | Qt::WindowStaysOnTopHint), m_engine(engine)
 {
     auto *v = new QVBoxLayout(this);
+    // "Gør boksen mindre" means 350 pixels, even where texts are cut.
+    v->setSizeConstraint(QLayout::SetNoConstraint);
     m_sider = new QTabWidget(this);
     v->addWidget(m_sider);
 

@@ -70,10 +70,12 @@ int classifyMount(const QString &root, const QString &fileSystem, const QString 
 
 bool isUserMount(const QString &root, const QString &fileSystem, const QString &home)
 {
+    if (root.isEmpty())
+        return false;
     if (root == QLatin1String("/"))
         return true;
-    if (!home.isEmpty() && (root == home || below(home, root)) && !isRamFs(fileSystem)
-        && root != QLatin1String("/"))
+    // The home folder, when it (or a folder above it) is mounted on its own.
+    if (!home.isEmpty() && (root == home || below(home, root)) && !isRamFs(fileSystem))
         return true;
     if (isNetworkFs(fileSystem))
         return true;

@@ -127,8 +127,8 @@ private slots:
         QTest::newRow("folders only, nothing selected") << QStringList{"b/", "A/"} << QStringList{"A", "b"} << "" << "";
         QTest::newRow("folder and file: folder selected")
             << QStringList{"z.txt", "m/"} << QStringList{"m", "z.txt"} << "m" << "";
-        QTest::newRow("files only: first file") << QStringList{"b.txt", "A.txt", "a.txt"}
-                                                << QStringList{"a.txt", "A.txt", "b.txt"} << "a.txt" << "a.txt";
+        QTest::newRow("files only: first file") << QStringList{"b.txt", "a.txt", "A.txt"}
+                                                << QStringList{"A.txt", "a.txt", "b.txt"} << "A.txt" << "A.txt";
         QTest::newRow("hidden skipped") << QStringList{".skjult/", ".profil", "synlig.txt"}
                                         << QStringList{"synlig.txt"} << "synlig.txt" << "synlig.txt";
         QTest::newRow("links") << QStringList{"mappe/", "til->mappe", "brudt->intet", "fil.txt"}
@@ -212,7 +212,7 @@ private slots:
                 fb.funk.mappeTilbage();
             else if (s == QLatin1String("frem"))
                 fb.funk.mappeFrem();
-            else if (s == QLatin1String("først"))
+            else if (s == QStringLiteral("først"))
                 fb.funk.mappeFirst();
             else if (s == QLatin1String("sidst"))
                 fb.funk.mappeLast();

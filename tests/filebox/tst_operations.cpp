@@ -166,7 +166,7 @@ void TstOperations::operations_data()
 
     // New folder, rename, new text file.
     QTest::newRow("two new folders")
-        << QStringList{} << QStringList{"ny mappe", "ny mappe"} << "" << "" << QStringList{"Ny mappe (1)/", "Ny mappe/"}
+        << QStringList{} << QStringList{"ny mappe", "ny mappe"} << "" << "" << QStringList{"Ny mappe/", "Ny mappe (1)/"}
         << none << none << QStringList{"Ny mappe", "Ny mappe (1)"};
     QTest::newRow("new folder beside a file of that name")
         << QStringList{"Ny mappe=x"} << QStringList{"ny mappe"} << "" << "" << QStringList{"Ny mappe=x", "Ny mappe (1)/"}
@@ -243,20 +243,20 @@ void TstOperations::operations()
     QStringList got;
     for (const QString &step : steps) {
         const QString arg = step.section(u' ', 1);
-        if (step.startsWith(QLatin1String("vælg"))) {
+        if (step.startsWith(QStringLiteral("vælg"))) {
             QVERIFY2(fb.vaelg(arg.split(u',', Qt::SkipEmptyParts)), qPrintable(step));
         } else if (step.startsWith(QLatin1String("vis "))) {
             fb.funk.makeStruktur2(fb.path(arg), true, true);
         } else if (step == QLatin1String("kopier") || step == QLatin1String("klip")) {
             got << QString::number(fb.funk.CopyElementer(step == QLatin1String("klip")));
-        } else if (step == QLatin1String("sæt ind")) {
+        } else if (step == QStringLiteral("sæt ind")) {
             got << QString::number(fb.funk.PasteElementer());
         } else if (step.startsWith(QLatin1String("slet"))) {
             got << QString::number(fb.funk.DeleteElementer(step == QLatin1String("slet")));
         } else if (step == QLatin1String("ny mappe")) {
             QVERIFY(fb.funk.NyMappe(fb.funk.Grundmappe));
             got << fb.liste.text(fb.liste.editing);
-        } else if (step.startsWith(QLatin1String("omdøb "))) {
+        } else if (step.startsWith(QStringLiteral("omdøb "))) {
             const QString oldName = arg.section(u'|', 0, 0), newName = arg.section(u'|', 1);
             QVERIFY(fb.vaelg({oldName}));
             got << fb.funk.RenameNode(fb.liste.selected(), oldName, newName, false);
@@ -264,7 +264,7 @@ void TstOperations::operations()
             QVERIFY(fb.funk.SkrivTekstfil(arg, 0));
             QCOMPARE(fb.liste.text(fb.liste.selected()), QFileInfo(fb.funk.Filnavn).fileName());
             got << QFileInfo(fb.funk.Filnavn).fileName();
-        } else if (step == QLatin1String("tøm")) {
+        } else if (step == QStringLiteral("tøm")) {
             got << QString::number(int(fb.funk.EmptyRecycleBin(true, fb.funk.Grundmappe)));
         } else {
             QFAIL(qPrintable("unknown step " + step));
