@@ -6,6 +6,7 @@
 #include "core/recovery/gendanner.h"
 #include "core/recovery/gendanplan.h"
 #include "core/recovery/gendanskriver.h"
+#include "core/richbars.h"
 #include "core/text/paths.h"
 #include "support/testhost.h"
 #include "tst_recoverysupport.h"
@@ -381,6 +382,7 @@ private slots:
         test::TempRoot root;
         ui::Script script;
         ui::setScript(&script);
+        installRtfSupport();
         const QString side = root.file("side.txt");
         // Windows-1252 on disk; the restored text holds a character it cannot.
         test::writeAll(side, "gl\xE6" "de\r\n");
@@ -392,8 +394,19 @@ private slots:
             a.skriv(w, "Æble\nŵ\n");
             Twinform *ny = a.host.openwin(QString(), "*.css");
             a.skriv(ny, "p { }");
+            // A rich document is copied as RTF, so its formatting comes back too.
+            Twinform *rig = a.host.openwin(QString(), "*.rtf");
+            a.skriv(rig, "fed");
+            QTextCursor c(rig->text().document());
+            c.select(QTextCursor::Document);
+            QTextCharFormat fed;
+            fed.setFontWeight(QFont::Bold);
+            c.mergeCharFormat(fed);
             QVERIFY(a.kopieret(w));
             QVERIFY(a.kopieret(ny));
+            QVERIFY(a.kopieret(rig));
+            QVERIFY(test::readAll(joinPath(a.gendanner->sessionMappe(), indeks(a.gendanner->sessionMappe()).value(2).kopi))
+                        .startsWith("{\\rtf"));
             forventet = w->text().Text();
             // The program dies here: no normal end.
         }
@@ -401,13 +414,17 @@ private slots:
         QList<ui::TGendanRaekke> vist;
         b.gendanner->setVaelger([&](const QList<ui::TGendanRaekke> &r, const QStringList &) {
             vist = r;
-            return ui::TGendanSvar{ui::TGendanSvar::Valg::Gendan, {0, 1}};
+            return ui::TGendanSvar{ui::TGendanSvar::Valg::Gendan, {0, 1, 2}};
         });
-        QCOMPARE(b.gendanner->tilbydGendannelse(), 2);
-        QCOMPARE(vist.size(), 2);
+        QCOMPARE(b.gendanner->tilbydGendannelse(), 3);
+        QCOMPARE(vist.size(), 3);
         QCOMPARE(vist[0].navn, "side.txt");
         QCOMPARE(QDir::cleanPath(vist[0].mappe), QDir::cleanPath(root.path()));
         QVERIFY(vist[1].navn.endsWith(". Dokument (.css)"));
+        Twinform *rig = b.host.documents()->windows().value(2);
+        QVERIFY(rig && rig->isRich() && rig->text().Modified());
+        QCOMPARE(rig->text().Text(), "fed");
+        QCOMPARE(QTextCursor(rig->text().document()).charFormat().fontWeight(), int(QFont::Bold));
         Twinform *w = b.host.documents()->findByPath(side);
         QVERIFY(w);
         QVERIFY(w->text().Modified());
@@ -415,10 +432,10 @@ private slots:
         QVERIFY(b.host.documents()->Gem(w));
         // Saved where it belongs, in the encoding a save picks for this text.
         QCOMPARE(test::readAll(side), "\xEF\xBB\xBF" + forventet.toUtf8());
-        // Only this program's session is left; its copy of the new document stays until that is saved.
+        // Only this program's session is left; its copies of the new documents stay until they are saved.
         b.gendanner->skriver()->vent();
         QCOMPARE(QDir(root.file(QStringLiteral("Tester/gendan"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
-        QCOMPARE(indeks(b.gendanner->sessionMappe()).size(), 1);
+        QCOMPARE(indeks(b.gendanner->sessionMappe()).size(), 2);
         ui::setScript(nullptr);
     }
 
