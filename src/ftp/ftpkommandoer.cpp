@@ -60,6 +60,8 @@ bool TFtpKommandoer::gemEgenskaber()
 {
     if (m_box)
         m_egenskaber = m_box->egenskaber();
+    else if (!m_egenskaber.harPlacering)
+        return true;  // never shown and no file: the box stays centred next time
     QString error;
     if (m_egenskaber.write(m_host->paths().optdir, &error))
         return true;
