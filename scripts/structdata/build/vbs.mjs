@@ -57,14 +57,14 @@ export function buildVbsInfo() {
 const memberNode = ([t, kind, d, syn, ex], text = t) => objNode(text, OBJECT_ICON[kind === 'f' ? 'm' : kind === 'o' ? 'objekt' : kind], memberFields(d, syn, ex));
 
 function functionsBranch(rootText) {
-  const root = objNode(rootText, 3, ['VBScripts funktioner, sætninger og konstanter.']);
+  const root = objNode(rootText, 3, memberFields('VBScripts funktioner, sætninger og konstanter.', 'resultat = Funktion(parametre)', 'svar = MsgBox("Fortsæt?", vbYesNo)'));
   for (const g of funktioner) {
-    const node = root.add(objNode(g.navn, 3, [g.beskrivelse]));
+    const node = root.add(objNode(g.navn, 3, memberFields(g.beskrivelse, g.syntaks, g.eksempel)));
     for (const m of g.medlemmer) node.add(memberNode(m));
   }
-  const st = root.add(objNode('Sætninger', 3, ['Sætninger og nøgleord.']));
+  const st = root.add(objNode('Sætninger', 3, memberFields('Sætninger og nøgleord, som scriptets forløb bygges af.', 'If betingelse Then ... End If', 'For i = 1 To 10\n  WScript.Echo i\nNext')));
   for (const [n, d, syn, ex] of saetninger) st.add(objNode(n, 8, memberFields(d, syn, ex)));
-  const ko = root.add(objNode('Konstanter', 3, ['Indbyggede konstanter.']));
+  const ko = root.add(objNode('Konstanter', 3, memberFields('Indbyggede konstanter, der kan bruges i stedet for tal og tegn.', 'variabel = konstant', 'MsgBox "Færdig", vbInformation')));
   for (const [n, v, d] of konstanter) ko.add(objNode(n, 5, [d, v ? `${n} = ${v}` : n]));
   return root;
 }
@@ -84,7 +84,7 @@ export function buildVbsObjects() {
   // The VBScript box finds an object's members by the analyser's type name,
   // so "script" names each object by that name, and puts it before any
   // member of the same name (WScript's Shell) that a lookup would meet first.
-  const script = objNode('script', 3, ['WScript, Scripting og VbScript i en struktur.']);
+  const script = objNode('script', 3, memberFields('WScript, Scripting og VbScript i en struktur: objekterne med deres egenskaber og metoder, og sprogets funktioner.', 'objekt.medlem', 'Set fso = CreateObject("Scripting.FileSystemObject")\nWScript.Echo fso.GetFolder(".").Path'));
   script.add(functionsBranch('VbScript'));
   for (const o of sectionOrder()) script.add(objectNode(o, o.type));
   return [
@@ -131,7 +131,10 @@ export function buildValues() {
     parent.add(rawNode(t.toLowerCase(), valuesIcon(kind, sig), sig));
   };
   for (const o of sectionOrder()) {
-    const sec = rawNode(o.type, 0, o.navn);
+    // A member named like its own section is met at the section node first,
+    // so that node carries the member's signature.
+    const own = o.medlemmer.find(([t, , , , , sig]) => sig && t.toLowerCase() === o.type);
+    const sec = rawNode(o.type, 0, own ? own[5] : o.navn);
     for (const m of o.medlemmer) member(sec, m);
     roots.push(sec);
   }

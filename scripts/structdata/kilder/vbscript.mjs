@@ -18,6 +18,7 @@
 export const funktioner = [
   {
     navn: 'Kommunikation', beskrivelse: 'Funktioner der viser beskeder og spørger brugeren.',
+    syntaks: 'svar = MsgBox(tekst[, knapper[, titel]])', eksempel: 'navn = InputBox("Hvad hedder du?")\nMsgBox "Hej " & navn',
     medlemmer: [
       ['InputBox', 'f', 'Viser en dialogboks med en tekst og et felt, og giver det, brugeren skriver (tom tekst ved Annuller).', 'InputBox(prompt[, titel[, standard]])', 'navn = InputBox("Hvad hedder du?", "Navn", "Anna")', '1|1|1,1,2,2,1,2'],
       ['MsgBox', 'f', 'Viser en besked med knapper og giver den valgte knap: vbOK (1), vbCancel (2), vbYes (6), vbNo (7) og flere. Knapper og ikon vælges med konstanter lagt sammen.', 'MsgBox(prompt[, knapper[, titel]])', 'svar = MsgBox("Gem filen?", vbYesNo + vbQuestion, "Spørgsmål")', '2|1|2,1,1,2'],
@@ -27,6 +28,7 @@ export const funktioner = [
   },
   {
     navn: 'Array funktioner', beskrivelse: 'Funktioner til arrays (lister af værdier).',
+    syntaks: 'liste = Array(værdi1, værdi2, ...)', eksempel: 'dele = Split("a;b;c", ";")\nWScript.Echo UBound(dele) + 1 & " dele"',
     medlemmer: [
       ['Array', 'f', 'Laver et array af argumenterne.', 'Array(værdi1, værdi2, ...)', 'dage = Array("man", "tir", "ons")', '5|?'],
       ['Filter', 'f', 'Et nyt array med de tekster i arrayet, der indeholder (eller ikke indeholder) søgeteksten.', 'Filter(array, søgetekst[, medtag[, sammenligning]])', 'fundne = Filter(navne, "an")', '5|5,1|3,2'],
@@ -39,18 +41,29 @@ export const funktioner = [
   },
   {
     navn: 'String funktioner', beskrivelse: 'Funktioner til tekster. Pladserne i en tekst tælles fra 1.',
+    syntaks: 'resultat = Funktion(tekst[, ...])', eksempel: 'navn = UCase(Left("taglund", 1)) & Mid("taglund", 2)',
     medlemmer: [
       ['Asc', 'f', 'Tegnkoden for det første tegn i teksten.', 'Asc(tekst)', 'kode = Asc("A")   \' 65', '2|1'],
+      ['AscB', 'f', 'Den første byte i teksten som tal.', 'AscB(tekst)', 'b = AscB("A")   \' 65', '2|1'],
+      ['AscW', 'f', 'Unicode-tegnkoden for det første tegn i teksten.', 'AscW(tekst)', 'kode = AscW("€")   \' 8364', '2|1'],
       ['Chr', 'f', 'Tegnet med tegnkoden.', 'Chr(kode)', 'citat = Chr(34)   \' "', '1|2'],
+      ['ChrB', 'f', 'En tekst af én byte med koden.', 'ChrB(kode)', 'b = ChrB(65)', '1|2'],
+      ['ChrW', 'f', 'Tegnet med Unicode-tegnkoden.', 'ChrW(kode)', 'euro = ChrW(8364)', '1|2'],
+      ['Escape', 'f', 'Teksten med specialtegn skrevet som %xx, så den kan stå i en adresse.', 'Escape(tekst)', 'Escape("a b")   \' "a%20b"', '1|1'],
       ['InStr', 'f', 'Pladsen for den første forekomst af tekst2 i tekst1, eller 0.', 'InStr([start, ]tekst1, tekst2[, sammenligning])', 'p = InStr("Taglund", "lund")   \' 4', '2|1,1|2,2'],
+      ['InStrB', 'f', 'Som InStr, men pladsen regnes i byte.', 'InStrB([start, ]tekst1, tekst2[, sammenligning])', 'p = InStrB(data, ChrB(0))', '2|1,1|2,2'],
       ['InStrRev', 'f', 'Pladsen for den sidste forekomst af tekst2 i tekst1, eller 0.', 'InStrRev(tekst1, tekst2[, start[, sammenligning]])', 'p = InStrRev(sti, "\\")', '2|1,1|2,2'],
       ['LCase', 'f', 'Teksten med små bogstaver.', 'LCase(tekst)', 'LCase("HEJ")   \' "hej"', '1|1'],
       ['Left', 'f', 'De første antal tegn af teksten.', 'Left(tekst, antal)', 'Left("Taglund", 3)   \' "Tag"', '1|1,2'],
+      ['LeftB', 'f', 'De første antal byte af teksten.', 'LeftB(tekst, antal)', 'LeftB(data, 2)', '1|1,2'],
       ['Len', 'f', 'Antallet af tegn i teksten.', 'Len(tekst)', 'Len("Hej")   \' 3', '2|1'],
+      ['LenB', 'f', 'Antallet af byte i teksten.', 'LenB(tekst)', 'LenB("Hej")   \' 6', '2|1'],
       ['LTrim', 'f', 'Teksten uden mellemrum foran.', 'LTrim(tekst)', 'LTrim("  hej")', '1|1'],
       ['Mid', 'f', 'En del af teksten fra pladsen start, eventuelt med et bestemt antal tegn.', 'Mid(tekst, start[, antal])', 'Mid("Taglund", 4, 4)   \' "lund"', '1|1,2|2'],
+      ['MidB', 'f', 'En del af teksten regnet i byte.', 'MidB(tekst, start[, antal])', 'MidB(data, 3, 2)', '1|1,2|2'],
       ['Replace', 'f', 'Teksten med alle forekomster af søgeteksten erstattet.', 'Replace(tekst, søg, erstat[, start[, antal[, sammenligning]]])', 'Replace("a-b-c", "-", "+")', '1|1,1,1|2,2,2'],
       ['Right', 'f', 'De sidste antal tegn af teksten.', 'Right(tekst, antal)', 'Right("side.html", 4)   \' "html"', '1|1,2'],
+      ['RightB', 'f', 'De sidste antal byte af teksten.', 'RightB(tekst, antal)', 'RightB(data, 2)', '1|1,2'],
       ['RTrim', 'f', 'Teksten uden mellemrum i enden.', 'RTrim(tekst)', 'RTrim("hej  ")', '1|1'],
       ['Space', 'f', 'En tekst af et antal mellemrum.', 'Space(antal)', 'linje = "A" & Space(5) & "B"', '1|2'],
       ['StrComp', 'f', 'Sammenligner to tekster: -1, 0 eller 1. Med vbTextCompare uden forskel på store og små bogstaver.', 'StrComp(tekst1, tekst2[, sammenligning])', 'If StrComp(a, b, vbTextCompare) = 0 Then', '2|1,1|2'],
@@ -58,10 +71,11 @@ export const funktioner = [
       ['StrReverse', 'f', 'Teksten baglæns.', 'StrReverse(tekst)', 'StrReverse("abc")   \' "cba"', '1|1'],
       ['Trim', 'f', 'Teksten uden mellemrum i begge ender.', 'Trim(tekst)', 'navn = Trim(InputBox("Navn"))', '1|1'],
       ['UCase', 'f', 'Teksten med store bogstaver.', 'UCase(tekst)', 'UCase("hej")   \' "HEJ"', '1|1'],
+      ['Unescape', 'f', 'Teksten med %xx-koder gjort til tegn igen.', 'Unescape(tekst)', 'Unescape("a%20b")   \' "a b"', '1|1'],
     ],
   },
   {
-    navn: 'Date_Time funktioner', beskrivelse: 'Funktioner til datoer og klokkeslæt. Intervaller skrives som "yyyy" (år), "m" (måned), "d" (dag), "h" (time), "n" (minut) og "s" (sekund).',
+    navn: 'Date_Time funktioner', syntaks: 'resultat = DateAdd(interval, antal, dato)', eksempel: 'WScript.Echo "Om en uge: " & DateAdd("d", 7, Date)', beskrivelse: 'Funktioner til datoer og klokkeslæt. Intervaller skrives som "yyyy" (år), "m" (måned), "d" (dag), "h" (time), "n" (minut) og "s" (sekund).',
     medlemmer: [
       ['Date', 'f', 'Dagens dato.', 'Date', 'WScript.Echo Date', '4|-'],
       ['DateAdd', 'f', 'En dato lagt et antal intervaller til.', 'DateAdd(interval, antal, dato)', 'frist = DateAdd("d", 14, Date)', '4|1,2,4'],
@@ -87,6 +101,7 @@ export const funktioner = [
   },
   {
     navn: 'Matematiske funktioner', beskrivelse: 'Regnefunktioner. Vinkler regnes i radianer.',
+    syntaks: 'resultat = Funktion(tal)', eksempel: 'Randomize\nterning = Int(Rnd * 6) + 1',
     medlemmer: [
       ['Abs', 'f', 'Den numeriske (absolutte) værdi.', 'Abs(tal)', 'Abs(-5)   \' 5', '2|2'],
       ['Atn', 'f', 'Arcus tangens i radianer.', 'Atn(tal)', 'pi = 4 * Atn(1)', '2|2'],
@@ -105,6 +120,7 @@ export const funktioner = [
   },
   {
     navn: 'Konverterings funktioner', beskrivelse: 'Funktioner der omregner en værdi til en anden type.',
+    syntaks: 'resultat = CInt(udtryk)', eksempel: 'alder = CInt(InputBox("Alder?"))',
     medlemmer: [
       ['CBool', 'f', 'Omregner til True eller False; 0 er False, andre tal True.', 'CBool(udtryk)', 'CBool(1)   \' True', '3|0'],
       ['CByte', 'f', 'Omregner til en byte (0-255).', 'CByte(udtryk)', 'CByte("200")', '2|0'],
@@ -121,6 +137,7 @@ export const funktioner = [
   },
   {
     navn: 'Formaterings funktioner', beskrivelse: 'Funktioner der skriver tal og datoer som tekst efter landets indstillinger.',
+    syntaks: 'tekst = FormatNumber(udtryk[, decimaler])', eksempel: 'WScript.Echo FormatDateTime(Now, vbLongDate)',
     medlemmer: [
       ['FormatCurrency', 'f', 'Et beløb med valutategn.', 'FormatCurrency(udtryk[, decimaler])', 'FormatCurrency(1234.5)   \' "kr. 1.234,50"', '1|2|2,2,2,2'],
       ['FormatDateTime', 'f', 'En dato som tekst: vbGeneralDate, vbLongDate, vbShortDate, vbLongTime eller vbShortTime.', 'FormatDateTime(dato[, format])', 'FormatDateTime(Now, vbLongDate)', '1|4|2'],
@@ -130,9 +147,11 @@ export const funktioner = [
   },
   {
     navn: 'Andre funktioner', beskrivelse: 'Funktioner til objekter og til at undersøge værdier.',
+    syntaks: 'Set objekt = CreateObject(klasse)', eksempel: 'Set fso = CreateObject("Scripting.FileSystemObject")\nIf IsObject(fso) Then WScript.Echo TypeName(fso)',
     medlemmer: [
       ['CreateObject', 'f', 'Laver et objekt ud fra dets klassenavn, for eksempel "Scripting.FileSystemObject" eller "WScript.Shell".', 'Set objekt = CreateObject(klasse[, server])', 'Set fso = CreateObject("Scripting.FileSystemObject")', '-|1|1'],
       ['Eval', 'f', 'Beregner et udtryk skrevet som tekst.', 'Eval(udtryk)', 'resultat = Eval("2 + 3")', '0|1'],
+      ['GetLocale', 'f', 'Det aktuelle landenummer (LCID), for eksempel 1030 for dansk.', 'GetLocale', 'WScript.Echo GetLocale', '2|-'],
       ['GetObject', 'f', 'Henter et eksisterende objekt eller et objekt fra en fil, for eksempel WMI.', 'Set objekt = GetObject([sti][, klasse])', 'Set wmi = GetObject("winmgmts:\\\\.\\root\\cimv2")', '-|-|1,1'],
       ['GetRef', 'f', 'En henvisning til en procedure, for eksempel til en hændelse.', 'Set henvisning = GetRef(navn)', 'Set window.onload = GetRef("Start")', '50|1'],
       ['IsDate', 'f', 'True hvis udtrykket kan omregnes til en dato.', 'IsDate(udtryk)', 'If IsDate(svar) Then d = CDate(svar)', '3|0'],
@@ -140,8 +159,13 @@ export const funktioner = [
       ['IsNull', 'f', 'True hvis udtrykket er Null.', 'IsNull(udtryk)', 'If IsNull(felt) Then', '3|0'],
       ['IsNumeric', 'f', 'True hvis udtrykket kan omregnes til et tal.', 'IsNumeric(udtryk)', 'If Not IsNumeric(svar) Then MsgBox "Skriv et tal"', '3|0'],
       ['IsObject', 'f', 'True hvis variablen henviser til et objekt.', 'IsObject(variabel)', 'If IsObject(fso) Then', '3|0'],
+      ['LoadPicture', 'f', 'Indlæser et billede fra en fil som billedobjekt.', 'Set billede = LoadPicture(filnavn)', 'Set b = LoadPicture("C:\\billeder\\logo.bmp")', '50|1'],
       ['RGB', 'f', 'Et farvetal ud fra rød, grøn og blå (0-255).', 'RGB(rød, grøn, blå)', 'farve = RGB(255, 128, 0)', '2|2,2,2'],
       ['ScriptEngine', 'f', 'Navnet på scriptsproget, "VBScript".', 'ScriptEngine', 'WScript.Echo ScriptEngine', '1|-'],
+      ['ScriptEngineBuildVersion', 'f', 'Scriptsprogets byggenummer.', 'ScriptEngineBuildVersion', 'WScript.Echo ScriptEngineBuildVersion', '2|-'],
+      ['ScriptEngineMajorVersion', 'f', 'Scriptsprogets hovedversion.', 'ScriptEngineMajorVersion', 'v = ScriptEngineMajorVersion & "." & ScriptEngineMinorVersion', '2|-'],
+      ['ScriptEngineMinorVersion', 'f', 'Scriptsprogets underversion.', 'ScriptEngineMinorVersion', 'WScript.Echo ScriptEngineMinorVersion', '2|-'],
+      ['SetLocale', 'f', 'Skifter landeindstilling (LCID eller navn som "da-dk") og giver den tidligere.', 'SetLocale(lcid)', 'gammel = SetLocale(1030)', '2|0'],
       ['TypeName', 'f', 'Typen af en variabel som tekst: "String", "Integer", "Date", "Object" og flere.', 'TypeName(variabel)', 'WScript.Echo TypeName(fso)   \' "FileSystemObject"', '1|0'],
       ['VarType', 'f', 'Typen af en variabel som tal: vbString (8), vbInteger (2) og flere.', 'VarType(variabel)', 'If VarType(x) = vbString Then', '2|0'],
     ],
@@ -432,7 +456,9 @@ export const objekter = [
       ['GetFileName', 'm', 'Filnavnet uden mappe.', 'fso.GetFileName(sti)', 'fso.GetFileName("C:\\data\\liste.txt")', '1|1'],
       ['GetFolder', 'm', 'Mappen som Folder-objekt.', 'fso.GetFolder(sti)', 'Set mappe = fso.GetFolder("C:\\data")', '106|1'],
       ['GetParentFolderName', 'm', 'Den overordnede mappes sti.', 'fso.GetParentFolderName(sti)', 'fso.GetParentFolderName("C:\\data\\liste.txt")   \' "C:\\data"', '1|1'],
+      ['GetFileVersion', 'm', 'Versionsnummeret i en programfil (.exe eller .dll).', 'fso.GetFileVersion(filnavn)', 'v = fso.GetFileVersion("C:\\Windows\\notepad.exe")', '1|1'],
       ['GetSpecialFolder', 'm', 'En systemmappe: 0 Windows, 1 System, 2 Temp.', 'fso.GetSpecialFolder(nummer)', 'Set temp = fso.GetSpecialFolder(2)', '106|2'],
+      ['GetStandardStream', 'm', 'Standardind- eller udskriften som TextStream: 0 ind, 1 ud, 2 fejl (kun med CScript).', 'fso.GetStandardStream(nummer[, unicode])', 'Set ud = fso.GetStandardStream(1)', '101|2|3'],
       ['GetTempName', 'm', 'Et tilfældigt navn til en midlertidig fil.', 'fso.GetTempName', 'navn = fso.GetTempName', '1|-'],
       ['MoveFile', 'm', 'Flytter en eller flere filer.', 'fso.MoveFile kilde, destination', 'fso.MoveFile "C:\\data\\*.bak", "D:\\arkiv\\"', '-|1,1'],
       ['MoveFolder', 'm', 'Flytter en mappe.', 'fso.MoveFolder kilde, destination', 'fso.MoveFolder "C:\\data\\gammel", "D:\\arkiv\\"', '-|1,1'],
@@ -491,6 +517,7 @@ export const objekter = [
       ['FullName', 'e', 'Den fulde sti til genvejsfilen.', 'genvej.FullName', 'g.FullName', '1|-'],
       ['Hotkey', 'e', 'Genvejstasten, for eksempel "CTRL+ALT+N".', 'genvej.Hotkey', 'g.Hotkey = "CTRL+ALT+N"', '1|-'],
       ['IconLocation', 'e', 'Ikonet som "fil,nummer".', 'genvej.IconLocation', 'g.IconLocation = "notepad.exe,0"', '1|-'],
+      ['RelativePath', 'e', 'En relativ sti til det, genvejen peger på.', 'genvej.RelativePath', 'g.RelativePath = "..\\data\\liste.txt"', '1|-'],
       ['Save', 'm', 'Gemmer genvejen.', 'genvej.Save', 'g.Save', '-|-'],
       ['TargetPath', 'e', 'Det program eller den fil, genvejen peger på.', 'genvej.TargetPath', 'g.TargetPath = "C:\\Windows\\notepad.exe"', '1|-'],
       ['WindowStyle', 'e', 'Vinduets tilstand: 1 normal, 3 maksimeret, 7 minimeret.', 'genvej.WindowStyle', 'g.WindowStyle = 3', '2|-'],
@@ -570,7 +597,7 @@ export const objekter = [
 // Words that may begin a line, for the analyser: analysed (true) or not.
 export const ord = [
   ['call', false], ['case', true], ['class', false], ['const', false], ['dim', false], ['do', true],
-  ['else', true], ['elseif', true], ['end', true], ['erase', false], ['exit', false], ['for', true],
+  ['else', true], ['elseif', true], ['end', true], ['erase', false], ['execute', false], ['executeglobal', false], ['exit', false], ['for', true],
   ['function', true], ['if', true], ['loop', true], ['next', true], ['on', true], ['option', false],
   ['private', false], ['property', false], ['public', false], ['randomize', false], ['redim', false],
   ['rem', false], ['select', true], ['set', true], ['sub', true], ['wend', true], ['while', true], ['with', false],

@@ -1,0 +1,10 @@
+n = 5
+n = n + 1
+s = "a" & n
+b = n > 3
+t = Trim(s)
+d = Date
+x = ukendt.ting(1)
+o.egenskab = 2
+a.b.c = 1
+a b c = 1

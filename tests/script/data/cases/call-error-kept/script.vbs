@@ -1,0 +1,3 @@
+x = Len("a", "b")
+y = Now(1)
+n = Len("abc")

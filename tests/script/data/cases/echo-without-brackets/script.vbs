@@ -1,0 +1,2 @@
+WScript.Echo x
+MsgBox "Hej", 64

@@ -1,0 +1,3 @@
+End Function
+End
+End If

@@ -1,0 +1,5 @@
+Option Explicit
+Dim fso
+Set fso = CreateObject("Scripting.FileSystemObject")
+x = "a"
+WScript.Echo x

@@ -1,0 +1,5 @@
+Option Explicit
+Dim fso
+Set fso = CreateObject("Scripting.FileSystemObject")
+Const A = 1
+x = Len("a", "b")

@@ -1,0 +1,2 @@
+x = Len(s
+WScript.Echo (a

@@ -1,0 +1,2 @@
+On Error Resume Next
+On Error GoTo 0

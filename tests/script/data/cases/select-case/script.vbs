@@ -1,0 +1,3 @@
+navn = "x"
+Select Case navn
+Select Case ukendt

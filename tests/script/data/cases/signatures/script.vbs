@@ -1,0 +1,8 @@
+x = test.maal("a", 1)
+y = test.maal(1, 2, 3, 4)
+Set z = test.lav(1)
+w = test.alt(1, 2, 3)
+v = test.kun(7)
+u = test.valg(1)
+u = test.valg(2)
+r = test.uden(1)

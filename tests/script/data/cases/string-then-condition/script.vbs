@@ -1,0 +1,3 @@
+x = "abc"
+If x = "a" Then
+If y = "a" Then

@@ -1,0 +1,3 @@
+x = "abc"
+x = 5
+If x = "b" Then
