@@ -105,6 +105,7 @@ void TGeneratorKommandoer::decorateWindow(Twinform *w)
         return;
     }
     m_linjer.insert(w, l);
+    connect(w, &QObject::destroyed, this, [this, w] { m_linjer.remove(w); });
 }
 
 void TGeneratorKommandoer::documentClosed(Twinform *w)
