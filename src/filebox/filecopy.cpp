@@ -36,19 +36,21 @@ bool fail(TKopiFejl *fejl, const QString &element, int err, bool iKilden)
 QByteArray tempNameFor(const QString &target)
 {
     static std::atomic<unsigned> counter{0};
-    const QFileInfo fi(target);
-    const QString name = QStringLiteral(".%1.%2-%3.taglund-kopi")
-                             .arg(fi.fileName().left(120))
-                             .arg(getpid())
-                             .arg(counter.fetch_add(1));
-    return QFile::encodeName(fi.path() + u'/' + name);
+    const QByteArray t = QFile::encodeName(target);
+    const qsizetype slash = t.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : t.left(slash);
+    const QByteArray name = t.mid(slash + 1).left(120);
+    return folder + "/." + name + '.' + QByteArray::number(getpid()) + '-'
+           + QByteArray::number(counter.fetch_add(1)) + ".taglund-kopi";
 }
 
-int openTemp(const QString &target, QByteArray &tempName)
+// The temporary file is made with the source's permissions where the
+// umask lets them through, so most copies need no change of mode later.
+int openTemp(const QString &target, QByteArray &tempName, mode_t mode = 0600)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempName = tempNameFor(target);
-        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -170,27 +172,44 @@ bool copyLink(const QString &source, const QString &target, const struct stat &s
 
 } // namespace
 
-bool kopierFil(const QString &source, const QString &target, const TKopiFremdrift &fremdrift, TKopiFejl *fejl)
+mode_t currentUmask()
+{
+    static const mode_t mask = [] {
+        const mode_t m = ::umask(0);
+        ::umask(m);
+        return m;
+    }();
+    return mask;
+}
+
+bool kopierFil(const QString &source, const QString &target, const TKopiFremdrift &fremdrift, TKopiFejl *fejl,
+               qint64 *size)
 {
     const QByteArray src = QFile::encodeName(source);
     struct stat st;
-    if (::lstat(src.constData(), &st) != 0)
-        return fail(fejl, source, errno, true);
-    if (S_ISLNK(st.st_mode))
-        return copyLink(source, target, st, fejl);
-    if (!S_ISREG(st.st_mode))
-        return fail(fejl, source, S_ISDIR(st.st_mode) ? EISDIR : EINVAL, true);
-
-    const int in = ::open(src.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (in < 0)
-        return fail(fejl, source, errno, true);
-    if (::fstat(in, &st) != 0) {
+    // Opening without following links tells a link from a file in the same
+    // call; anything but a plain file is then looked at on its own.
+    const int in = ::open(src.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (in < 0) {
         const int err = errno;
+        if (::lstat(src.constData(), &st) != 0)
+            return fail(fejl, source, errno, true);
+        if (size)
+            *size = st.st_size;
+        if (S_ISLNK(st.st_mode))
+            return copyLink(source, target, st, fejl);
+        return fail(fejl, source, err, true);
+    }
+    const bool statted = ::fstat(in, &st) == 0;
+    if (!statted || !S_ISREG(st.st_mode)) {
+        const int err = !statted ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         ::close(in);
         return fail(fejl, source, err, true);
     }
+    if (size)
+        *size = st.st_size;
     QByteArray temp;
-    const int out = openTemp(target, temp);
+    const int out = openTemp(target, temp, st.st_mode & 0777);
     if (out < 0) {
         const int err = errno;
         ::close(in);
@@ -211,7 +230,8 @@ bool kopierFil(const QString &source, const QString &target, const TKopiFremdrif
         fromSource = false;
     }
     if (!err) {
-        ::fchmod(out, st.st_mode & 07777);
+        if ((st.st_mode & 07777) != (st.st_mode & 0777 & ~currentUmask()))
+            ::fchmod(out, st.st_mode & 07777);
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
         ::futimens(out, times);
     }
@@ -242,11 +262,8 @@ bool skrivNyFil(const QByteArray &bytes, const QString &target, bool replace, TK
         }
         off += w;
     }
-    if (!err) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(out, 0666 & ~mask);
-    }
+    if (!err)
+        ::fchmod(out, 0666 & ~currentUmask());
     if (::close(out) != 0 && !err)
         err = errno;
     if (err) {

@@ -23,8 +23,9 @@ using TKopiFremdrift = std::function<void(qint64 done, qint64 total)>;
 // the permissions and times of the source set, is it renamed to `target`.
 // A failure removes the temporary file, so an existing target and the
 // source are never touched. A symbolic link is copied as a link.
+// `size` receives the source's size as listed.
 bool kopierFil(const QString &source, const QString &target, const TKopiFremdrift &fremdrift = {},
-               TKopiFejl *fejl = nullptr);
+               TKopiFejl *fejl = nullptr, qint64 *size = nullptr);
 
 // Writes `bytes` as a new file the same way. With `replace` false an
 // existing element of that name is never replaced (the write fails).

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace taglund {
@@ -23,12 +24,6 @@ struct Optaget {
     ~Optaget() { flag = false; }
 };
 
-qint64 listedSize(const QString &path)
-{
-    struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_size) : 0;
-}
-
 bool isLink(const QString &path)
 {
     struct stat st;
@@ -40,13 +35,15 @@ bool isLink(const QString &path)
 bool THandlinger::kopierEn(const QString &source, const QString &target, Udfald &u)
 {
     TKopiFejl fejl;
-    const bool ok = kopierFil(source, target, [this](qint64 done, qint64 total) { filFremdrift(done, total); }, &fejl);
+    qint64 size = 0;
+    const bool ok = kopierFil(source, target, [this](qint64 done, qint64 total) { filFremdrift(done, total); }, &fejl,
+                              &size);
     if (!ok) {
         u.fejl << fejl;
         if (!fejl.iKilden)
             u.afbrudt = true;
     }
-    elementFaerdig(qMax<qint64>(1, listedSize(source)));
+    elementFaerdig(qMax<qint64>(1, size));
     return ok;
 }
 
@@ -61,24 +58,26 @@ void THandlinger::kopierIndhold(const QString &source, const QString &target, Ud
         u.fejl << TKopiFejl{source, platform::systemError(errno), true};
         return;
     }
-    QStringList names;
+    // The kind of each entry comes with the listing; only file systems that
+    // do not give it are asked once more.
+    QList<std::pair<QString, bool>> entries;
     while (dirent *e = ::readdir(d)) {
         const char *n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
-        names << QFile::decodeName(n);
+        bool isDir = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            isDir = ::fstatat(::dirfd(d), n, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+        }
+        entries.append({QFile::decodeName(n), isDir});
     }
     ::closedir(d);
-    for (const QString &name : std::as_const(names)) {
+    for (const auto &[name, isDir] : std::as_const(entries)) {
         if (u.afbrudt)
             return;
         const QString s = join(source, name), t = join(target, name);
-        struct stat st;
-        if (::lstat(QFile::encodeName(s).constData(), &st) != 0) {
-            u.fejl << TKopiFejl{s, platform::systemError(errno), true};
-            continue;
-        }
-        if (S_ISDIR(st.st_mode)) {
+        if (isDir) {
             if (!QFileInfo(t).isDir() && ::mkdir(QFile::encodeName(t).constData(), 0777) != 0) {
                 u.fejl << TKopiFejl{t, platform::systemError(errno), false};
                 u.afbrudt = true;

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <vector>
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)
@@ -32,26 +33,34 @@ bool countIn(const std::string &dir, TreeCount &count, const TreeProgress &progr
     if (!d)
         return false;
     bool ok = true;
+    std::vector<std::string> folders;
     while (dirent *e = readdir(d)) {
         if (isDot(e->d_name))
             continue;
-        const std::string p = dir + '/' + e->d_name;
+        if (e->d_type == DT_DIR) {
+            folders.emplace_back(e->d_name);
+            continue;
+        }
+        // Relative to the open folder: no walk down the whole path per entry.
         struct stat st;
-        if (lstat(p.c_str(), &st) != 0) {
+        if (fstatat(dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
             ok = false;
             continue;
         }
         if (S_ISDIR(st.st_mode)) {
-            ++count.folders;
-            if (progress)
-                progress(count);
-            ok = countIn(p, count, progress) && ok;
+            folders.emplace_back(e->d_name);
         } else {
             ++count.files;
             count.bytes += st.st_size;
         }
     }
     closedir(d);
+    for (const std::string &name : folders) {
+        ++count.folders;
+        if (progress)
+            progress(count);
+        ok = countIn(dir + '/' + name, count, progress) && ok;
+    }
     return ok;
 }
 
