@@ -136,13 +136,12 @@ void TDokumentLinjer::addMenuButton(QToolBar *bar, const char *menuId, const QSt
     }
     QAction *cmd = command ? m_k->host()->commands()->action(QString::fromLatin1(command)) : nullptr;
     if (cmd) {
-        // The button opens its box; its arrow drops the menu down.
+        // The button opens its box and drops its menu down; the arrow only drops the menu.
         b->setPopupMode(QToolButton::MenuButtonPopup);
         connect(b, &QToolButton::clicked, cmd, [cmd, b] {
             if (cmd->isEnabled())
                 cmd->trigger();
-            else
-                b->showMenu();
+            b->showMenu();
         });
     } else {
         b->setPopupMode(QToolButton::InstantPopup);

@@ -79,12 +79,23 @@ void TGeneratorKommandoer::registerCommands()
     c->add(QStringLiteral("AudskrivListeCSS"), QStringLiteral("Udskriv css"), {}, [this] { udskrivListeCSS(); },
            docOpen);
 
-    // The page "Andet" follows the main tool panel.
-    if (QAction *panel = c->action(QStringLiteral("AHovedpanelet")))
-        connect(panel, &QAction::toggled, this, [this](bool shown) {
-            for (TDokumentLinjer *l : std::as_const(m_linjer))
-                l->setAndetShown(!shown);
-        });
+    watchMainPanel();
+}
+
+void TGeneratorKommandoer::watchMainPanel()
+{
+    // The page "Andet" follows the main tool panel, whose switch may be
+    // registered after ours.
+    if (m_panelWatched)
+        return;
+    QAction *panel = m_host->commands()->action(QStringLiteral("AHovedpanelet"));
+    if (!panel || !panel->isCheckable())
+        return;
+    m_panelWatched = true;
+    connect(panel, &QAction::toggled, this, [this](bool shown) {
+        for (TDokumentLinjer *l : std::as_const(m_linjer))
+            l->setAndetShown(!shown);
+    });
 }
 
 bool TGeneratorKommandoer::mainPanelHidden() const
@@ -97,6 +108,7 @@ bool TGeneratorKommandoer::mainPanelHidden() const
 
 void TGeneratorKommandoer::decorateWindow(Twinform *w)
 {
+    watchMainPanel();
     if (w->isRich())
         return;
     auto *l = new TDokumentLinjer(w, this);

@@ -70,6 +70,7 @@ public:
 
 private:
     void registerCommands();
+    void watchMainPanel();
     void toggleBar(int which);
     // The code writer bound to the active document, or null after telling
     // the user that no document is open.
@@ -83,6 +84,7 @@ private:
     QHash<Twinform *, TDokumentLinjer *> m_linjer;
     QPointer<TSkemaform> m_skema;
     QPointer<TListeform> m_liste;
+    bool m_panelWatched = false;
 };
 
 } // namespace taglund

@@ -226,6 +226,21 @@ private slots:
         QVERIFY(html);
         html->click();
         QCOMPARE(m_host->helpCalls.last(), QStringLiteral("Html5|table"));
+        // The page comes and goes with the main tool panel, whose switch
+        // may join the program after the generators.
+        TCommandRegistry::Command panel;
+        panel.name = QStringLiteral("AHovedpanelet");
+        panel.caption = QStringLiteral("Hovedpanelet");
+        panel.checkable = true;
+        panel.execute = [] {};
+        QAction *switcher = m_host->commands()->add(panel);
+        Twinform *second = open(QStringLiteral("*.html"));
+        switcher->setChecked(true);
+        QVERIFY(!m_gen->andetSoegefelt(w) && !m_gen->andetSoegefelt(second));
+        switcher->setChecked(false);
+        QCOMPARE(m_gen->andetSoegefelt(w), field);
+        QVERIFY(m_gen->andetSoegefelt(second));
+
         // Bars instead of the book: the main field is the one in use.
         m_host->options().visHtmlbog = false;
         m_gen->anvendHtmlLinjer();
