@@ -9,6 +9,7 @@
 #include "ui/questions.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QStyle>
 #include <QToolBar>
@@ -41,22 +42,38 @@ TCssKommandoer::TCssKommandoer(TProgramHost *host, QObject *parent) : QObject(pa
 
 TCssKommandoer::~TCssKommandoer()
 {
+    // The host may be half gone by now: the closing boxes must not ask it for anything.
+    for (QWidget *w : {static_cast<QWidget *>(m_boks), static_cast<QWidget *>(m_gruppe)})
+        if (w)
+            w->removeEventFilter(this);
     delete m_boks;
     delete m_gruppe;
 }
 
 TCssBoksForm *TCssKommandoer::cssBoks()
 {
-    if (!m_boks)
+    if (!m_boks) {
         m_boks = new TCssBoksForm(this, m_host->mainWindow());
+        m_boks->installEventFilter(this);
+    }
     return m_boks;
 }
 
 TCssGruppeForm *TCssKommandoer::gruppeboks()
 {
-    if (!m_gruppe)
+    if (!m_gruppe) {
         m_gruppe = new TCssGruppeForm(this, m_host->mainWindow());
+        m_gruppe->installEventFilter(this);
+    }
     return m_gruppe;
+}
+
+bool TCssKommandoer::eventFilter(QObject *o, QEvent *e)
+{
+    // "CSS boksen" and "CSS gruppeboks" are enabled while their box is hidden.
+    if (e->type() == QEvent::Hide || e->type() == QEvent::Show)
+        m_host->commands()->scheduleUpdate();
+    return QObject::eventFilter(o, e);
 }
 
 void TCssKommandoer::visCssBoks()

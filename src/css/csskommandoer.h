@@ -51,6 +51,9 @@ public:
     void hjaelp(const QString &struktur, const QString &entry) override;
     void visPreview(const QString &entry) override;
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
     template <typename F>
     void medSkriver(F f);

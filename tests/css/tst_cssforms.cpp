@@ -91,6 +91,8 @@ private slots:
         m_host->commands()->updateAll();
         QVERIFY(!boks->isEnabled());
         QVERIFY(gruppe->isEnabled());
+        m_css->cssBoks()->knap("Luk boksen")->click();
+        QTRY_VERIFY(boks->isEnabled());
         gruppe->trigger();
         QVERIFY(m_css->gruppeboks()->isVisible());
         // The browser starts on "Animation" and the values of @keyframes.

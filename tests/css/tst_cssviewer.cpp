@@ -88,12 +88,14 @@ private slots:
 #ifdef TAGLUND_HAVE_WEBENGINE
         auto *view = qobject_cast<QWebEngineView *>(viewer.pageView()->widget());
         QVERIFY(view);
-        QString border;
-        auto ask = [&] {
+        // Answers may still arrive while the viewer closes: they go to a string that outlives it.
+        auto answer = std::make_shared<QString>();
+        const QString &border = *answer;
+        auto ask = [view, answer] {
             view->page()->runJavaScript(
                 "(function(){var k=document.querySelector('.kontainer');if(!k)return '';"
                 "var s=getComputedStyle(k);return s.borderTopWidth+' '+s.borderTopStyle;})()",
-                [&border](const QVariant &v) { border = v.toString(); });
+                [answer](const QVariant &v) { *answer = v.toString(); });
         };
         QTRY_VERIFY_WITH_TIMEOUT((ask(), border == "2px solid"), 20000);
 
