@@ -203,19 +203,21 @@ private slots:
         QDir().mkpath(mappe);
         TGendanSkriver s(mappe);
         TGendanPost meta = post(QString(), root.file("side.html"));
-        s.skriv(1, meta, QStringLiteral("første\r\n"));
+        // The editor's raw text: paragraph and line separators.
+        const QString raa = QStringLiteral("første ŵ\u2029x\u2028y\u2029");
+        s.skriv(1, meta, QStringLiteral("første"));
         s.skriv(2, meta, QStringLiteral("anden"));
         s.vent();
         const QString foerste = indeks(mappe).value(0).kopi;
-        s.skriv(1, meta, QStringLiteral("første ŵ\r\n"));
-        s.skriv(1, meta, QStringLiteral("første ŵ\r\n"));   // unchanged: not written again
+        s.skriv(1, meta, raa);
+        s.skriv(1, meta, raa);   // unchanged: not written again
         s.vent();
         QCOMPARE(s.antalKopier(), 3);
         const QList<TGendanPost> p = indeks(mappe);
         QCOMPARE(p.size(), 2);
         QVERIFY(p[0].kopi != foerste);
         QVERIFY(!QFile::exists(joinPath(mappe, foerste)));
-        QCOMPARE(test::readAll(joinPath(mappe, p[0].kopi)), QByteArray("\xEF\xBB\xBF") + QString("første ŵ\r\n").toUtf8());
+        QCOMPARE(test::readAll(joinPath(mappe, p[0].kopi)), QByteArray("\xEF\xBB\xBF") + QString("første ŵ\r\nx\ny\r\n").toUtf8());
         s.fjern(2);
         s.vent();
         QCOMPARE(indeks(mappe).size(), 1);

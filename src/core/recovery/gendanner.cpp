@@ -137,7 +137,7 @@ void TGendanner::kopier(Twinform *w)
     if (w->isRich() && Twinform::rtfWriter)
         m_skriver->skrivRtf(w->DocNo, meta, Twinform::rtfWriter(w->text().document()));
     else
-        m_skriver->skriv(w->DocNo, meta, w->text().Text());
+        m_skriver->skriv(w->DocNo, meta, w->text().document()->toRawText());
     m_plan.kopieret(w->DocNo, nu());
 }
 

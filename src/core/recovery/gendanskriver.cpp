@@ -1,7 +1,9 @@
 #include "core/recovery/gendanskriver.h"
 #include "core/text/paths.h"
+#include "platform/threadpriority.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
@@ -22,13 +24,43 @@ QString kopiEndelse(const QString &docExt)
     return docExt.toLower();
 }
 
+// The editor's raw text as the document text operations give it (a
+// paragraph break is CR LF, a line break inside a paragraph a single LF),
+// in UTF-8 with a mark, in one pass: a large document is not held a second
+// time as UTF-16 on its way to the disk.
+QByteArray utf8MedCrLf(const QString &raa)
+{
+    QStringEncoder enc(QStringEncoder::Utf8);
+    QByteArray ud(3 + enc.requiredSpace(raa.size()) + raa.count(QChar::ParagraphSeparator), Qt::Uninitialized);
+    char *d = ud.data();
+    *d++ = '\xEF';
+    *d++ = '\xBB';
+    *d++ = '\xBF';
+    const QChar *p = raa.constData();
+    const QChar *end = p + raa.size();
+    while (p < end) {
+        const QChar *seg = p;
+        while (p < end && *p != QChar::ParagraphSeparator && *p != QChar::LineSeparator)
+            ++p;
+        d = enc.appendToBuffer(d, QStringView(seg, p));
+        if (p < end) {
+            if (*p == QChar::ParagraphSeparator)
+                *d++ = '\r';
+            *d++ = '\n';
+            ++p;
+        }
+    }
+    ud.truncate(d - ud.constData());
+    return ud;
+}
+
 } // namespace
 
 TGendanSkriver::TGendanSkriver(QString mappe, QObject *parent) : QObject(parent), m_mappe(std::move(mappe))
 {
     m_traad = QThread::create([this] { loekke(); });
     m_traad->setObjectName(QStringLiteral("gendan"));
-    m_traad->start(QThread::LowPriority);
+    m_traad->start();
 }
 
 TGendanSkriver::~TGendanSkriver()
@@ -109,6 +141,8 @@ void TGendanSkriver::meldFejl(const QString &tekst)
 
 void TGendanSkriver::loekke()
 {
+    // A key press should not wait for a core the copy is using.
+    platform::lowerThreadPriority();
     for (;;) {
         Job job;
         {
@@ -157,7 +191,7 @@ void TGendanSkriver::udfoer(Job &job)
         return;
     }
 
-    const QByteArray bytes = job.meta.rich ? job.bytes : TextFile::encode(job.tekst, TextEncoding::Utf8Bom);
+    const QByteArray bytes = job.meta.rich ? job.bytes : utf8MedCrLf(job.tekst);
     job.tekst.clear();
     const size_t hash = qHash(bytes);
     if (gammel != m_gemt.end() && gammel->second.hash == hash && gammel->second.post.kopiStoerrelse == bytes.size()

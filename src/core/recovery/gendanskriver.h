@@ -25,9 +25,13 @@ public:
     explicit TGendanSkriver(QString mappe, QObject *parent = nullptr);
     ~TGendanSkriver() override;   // finishes the queued jobs, then stops
 
-    // A copy of document `noegle`: text is written as UTF-8 with a mark (no
-    // character is lost whatever the document's own encoding), RTF as it is.
-    void skriv(int noegle, const TGendanPost &meta, const QString &tekst);
+    // A copy of document `noegle` from the editor's raw text (paragraph
+    // separators, as QTextDocument::toRawText gives it, the cheapest copy to
+    // take on the user-interface thread): it is turned into the document
+    // text's CR LF form here and written as UTF-8 with a mark, so no
+    // character is lost whatever the document's own encoding.
+    void skriv(int noegle, const TGendanPost &meta, const QString &raaTekst);
+    // RTF is written as it is.
     void skrivRtf(int noegle, const TGendanPost &meta, const QByteArray &rtf);
     void fjern(int noegle);
     // Returns when every queued job is done.
