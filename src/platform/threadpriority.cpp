@@ -13,7 +13,7 @@ void lowerThreadPriority()
 {
 #ifdef Q_OS_LINUX
     // On Linux a thread's nice value is its own, set through its thread id.
-    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
 #endif
 }
 
