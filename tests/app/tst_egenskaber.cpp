@@ -208,12 +208,12 @@ private slots:
         Start s;
         s.assoc.failing << ".htmFile\\shell\\open";
         TEgenskabsform *box = s.open();
-        box->part<TFiltypeKommandoer>().indfoer(".htm");
+        box->filtyper().indfoer(".htm");
         auto *field = control<QLineEdit>(box, 3, "Filtype der registreres");
         field->setText(".htm");
         control<QPushButton>(box, 3, "Registrer")->click();
         QCOMPARE(s.script.messages.last(), QString("Filtypen kunne ikke registreres."));
-        QVERIFY(!box->part<TFiltypeKommandoer>().rows()[0].registered);
+        QVERIFY(!box->filtyper().rows()[0].registered);
     }
 
     void turningOffReopeningDeletesTheList()
