@@ -2,7 +2,7 @@
 // types, recent lists, tag knowledge, panels) and its first show, over a
 // fresh install root with the shipped knowledge base. Prints the median of
 // several starts in one process.
-#include "core/mainform.h"
+#include "app/mainform.h"
 #include "ui/appsetup.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "core/mainform.h"
+#include "app/mainform.h"
 #include "ui/appsetup.h"
 
 #include <QApplication>

@@ -16,12 +16,13 @@ class Twinform;
 struct TMainOptions;
 struct TProgramPaths;
 
-// The steps of the shutdown in which windows save their settings, in the
-// order they run. A subsystem registers a step for each of its windows that
-// owns a settings file; the steps run after the recent lists are saved and
-// before "mainoptions.txt" is written.
+// The steps of the shutdown after every document has closed, in the order
+// they run: the recent lists, then each window that owns a settings file;
+// "mainoptions.txt" is written after the last. A subsystem registers a step
+// for each of its windows that saves at shutdown.
 enum class TShutdownStep {
-    FileBox = 1,
+    RecentLists,
+    FileBox,
     StructureViewer,
     Dictionary,
     CharacterCodes,

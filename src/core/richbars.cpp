@@ -1,5 +1,4 @@
 #include "core/richbars.h"
-#include "core/docbarcommands.h"
 #include "core/richtext/richpanel.h"
 #include "core/richtext/richtoolbar.h"
 #include "core/rtf/rtfreader.h"
@@ -17,16 +16,15 @@ void installRtfSupport()
     Twinform::rtfWriter = [](const QTextDocument *doc) { return writeRtf(doc); };
 }
 
-void addRichBars(Twinform *w, TCommandRegistry *commands)
+QToolBar *addRichBars(Twinform *w)
 {
     TRichEditor *ed = w->richEditor();
     if (!ed)
-        return;
+        return nullptr;
     auto *bar = new QToolBar(w);
     bar->setAccessibleName(QStringLiteral("Rich text værktøjslinje"));
     bar->setIconSize(QSize(16, 16));
     auto *tools = new TRichToolbar(w, w);
-    addDocumentCommands(bar, commands, false);
     tools->addTo(bar);
     tools->attach(ed);
     w->barArea()->addWidget(bar);
@@ -37,6 +35,7 @@ void addRichBars(Twinform *w, TCommandRegistry *commands)
     QObject::connect(w, &Twinform::caretMeasured, panel, [panel] { panel->updateFromCaret(); });
     QObject::connect(panel, &TRichPanel::formatChanged, w, [w] { w->XYinfo(); });
     QObject::connect(tools, &TRichToolbar::formatChanged, w, [w] { w->XYinfo(); });
+    return bar;
 }
 
 } // namespace taglund

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace taglund {
@@ -196,6 +197,17 @@ void Twinform::skiftNavn(const QString &newFile)
     setAccessibleName(CapNavn);
     editorWidget()->setAccessibleName(CapNavn);
     DocExt = extensionOf(newFile);
+}
+
+QToolBar *Twinform::documentBar()
+{
+    if (!m_docBar) {
+        m_docBar = new QToolBar(this);
+        m_docBar->setIconSize(QSize(22, 16));  // room for letter icons
+        m_docBar->setAccessibleName(QStringLiteral("Dokumentlinje"));
+        m_bars->insertWidget(0, m_docBar);
+    }
+    return m_docBar;
 }
 
 void Twinform::XYinfo()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QSplitter;
+class QToolBar;
 class QVBoxLayout;
 
 namespace taglund {
@@ -51,6 +52,10 @@ public:
     TPlainEditor *plainEditor() const { return m_plain; }
     TRichEditor *richEditor() const { return m_rich; }
     QVBoxLayout *barArea() const { return m_bars; }
+    // The document's own tool bar ("Dokumentlinje"), made at first use at the
+    // top of the bar area; subsystems add their buttons to it in turn.
+    QToolBar *documentBar();
+    bool hasDocumentBar() const { return m_docBar != nullptr; }
     // The side panels (left) and the editor share this splitter.
     QSplitter *splitter() const { return m_split; }
 
@@ -96,6 +101,7 @@ private:
     void setCaption(const QString &cap);
 
     QVBoxLayout *m_bars = nullptr;
+    QToolBar *m_docBar = nullptr;
     QSplitter *m_split = nullptr;
     TPlainEditor *m_plain = nullptr;
     TRichEditor *m_rich = nullptr;

@@ -1,0 +1,2 @@
+#include "html/infotag.h"
+#include "ui/questions.h"

@@ -1,0 +1,3 @@
+#include "structures/infoform.h"
+#include "structures/struktur.h"
+#include "core/winform.h"

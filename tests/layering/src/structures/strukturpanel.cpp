@@ -1,0 +1,2 @@
+#include "app/mainform.h"
+#include "html/htmlcommands.h"
