@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <unistd.h>
 
 using namespace taglund;
 
@@ -55,6 +56,8 @@ double timeCp(const QString &src, const QString &dst)
 {
     QDir(dst).removeRecursively();
     QDir().mkpath(dst);
+    // Neither copy pays for writing back what the one before left in memory.
+    ::sync();
     QElapsedTimer t;
     t.start();
     const int rc = QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), src, dst});
@@ -76,6 +79,7 @@ double timeEngine(const QString &src, const QString &dst)
     funk.InitRegister();
     if (!funk.RegisterElements(src))
         return -1;
+    ::sync();
     QElapsedTimer t;
     t.start();
     const int n = funk.PasteElementer(false);
@@ -103,9 +107,16 @@ int main(int argc, char **argv)
         return 1;
     }
     double cp = 1e9, engine = 1e9;
-    for (int round = 0; round < 2; ++round) {
-        const double c = timeCp(src, dir.filePath(QStringLiteral("cp")));
-        const double e = timeEngine(src, dir.filePath(QStringLiteral("motor")));
+    // Alternating which goes first, the best of each counts.
+    for (int round = 0; round < 3; ++round) {
+        double c = 0, e = 0;
+        if (round % 2 == 0) {
+            c = timeCp(src, dir.filePath(QStringLiteral("cp")));
+            e = timeEngine(src, dir.filePath(QStringLiteral("motor")));
+        } else {
+            e = timeEngine(src, dir.filePath(QStringLiteral("motor")));
+            c = timeCp(src, dir.filePath(QStringLiteral("cp")));
+        }
         if (c < 0 || e < 0) {
             std::fprintf(stderr, "filebench: a copy failed\n");
             return 1;

@@ -318,6 +318,48 @@ private slots:
         QCOMPARE(got, after);
     }
 
+    // The user's folders come from the user-directories file; a role this
+    // system lacks, or a folder that is missing, fails with its own text.
+    void specialFolders_data()
+    {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("expected");   // below the home folder; "" fails
+        QTest::addColumn<QString>("message");
+        QTest::newRow("documents named") << "dokumenter" << "Dokumenter" << "";
+        QTest::newRow("desktop default") << "skrivebord" << "Desktop" << "";
+        QTest::newRow("pictures missing") << "billeder" << "" << "Kunne ikke finde billedmappen.";
+        QTest::newRow("favourites lacking") << "favoritter" << "" << "Kunne ikke finde favoritmappen.";
+        QTest::newRow("shared videos lacking") << "delte videoer" << "" << "Kunne ikke finde videomappen for alle brugere.";
+        QTest::newRow("application data") << "appdata" << ".local/share" << "";
+        QTest::newRow("downloads fall back to the root") << "overførsler" << "/" << "";
+        QTest::newRow("contacts") << "kontakter" << "Contacts" << "";
+    }
+    void specialFolders()
+    {
+        QFETCH(QString, role);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        Filboks fb;
+        ScopedEnv config("XDG_CONFIG_HOME", fb.home + QStringLiteral("/.config"));
+        makeTree(fb.home, {".config/user-dirs.dirs=XDG_DOCUMENTS_DIR=\"$HOME/Dokumenter\"\n"
+                           "XDG_PICTURES_DIR=\"$HOME/Billeder\"\n",
+                           "Dokumenter/", "Desktop/", "Contacts/"});
+        QString got;
+        if (role == QStringLiteral("dokumenter")) got = fb.funk.GetMyDocuments();
+        else if (role == QStringLiteral("skrivebord")) got = fb.funk.GetMyDesktop();
+        else if (role == QStringLiteral("billeder")) got = fb.funk.GetMyPictures();
+        else if (role == QStringLiteral("favoritter")) got = fb.funk.GetMyFavorit();
+        else if (role == QStringLiteral("delte videoer")) got = fb.funk.GetCommonVideo();
+        else if (role == QStringLiteral("appdata")) got = fb.funk.GetMyApp();
+        else if (role == QStringLiteral("overførsler")) got = fb.funk.GetMyDownLoad(QStringLiteral("home"));
+        else if (role == QStringLiteral("kontakter")) got = fb.funk.GetMyKontakter(QStringLiteral("home"));
+        const QString want = expected.isEmpty() ? QString()
+                             : expected.startsWith(u'/') ? expected
+                                                         : fb.home + u'/' + expected;
+        QCOMPARE(got, want);
+        QCOMPARE(fb.script.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    }
+
     // The window's list: the same engine over a real tree widget.
     void treeWidgetBinding()
     {
