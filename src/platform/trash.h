@@ -3,7 +3,7 @@
 
 namespace taglund::platform {
 
-// The user's trash by the freedesktop trash specification: a folder with
+// The user's trash in the freedesktop layout: a folder with
 // "files/" (the deleted elements) and "info/" (one .trashinfo per element).
 // Sending goes through the toolkit (QFile::moveToTrash), which also knows
 // the trash folders of other mounts; counting and emptying are our own,
