@@ -6,7 +6,7 @@ set -euo pipefail
 TAGLUND_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-translations-l10n
-  libcurl4-openssl-dev libgl-dev fonts-liberation2
+  libcurl4-openssl-dev libgl-dev fonts-liberation2 libqt6svg6
 )
 TAGLUND_TEST_PACKAGES=(xvfb xauth pandoc tidy python3-pyftpdlib poppler-utils)
 

@@ -87,12 +87,12 @@ void addCscriptRun(QToolBar *bar, Twinform *w)
     });
 }
 
-TDokumentlinjer::TDokumentlinjer(TProgramHost *host, QObject *parent) : QObject(parent), m_host(host)
+TDokumentKnapper::TDokumentKnapper(TProgramHost *host, QObject *parent) : QObject(parent), m_host(host)
 {
     host->addSubsystem(this);
 }
 
-void TDokumentlinjer::decorateWindow(Twinform *w)
+void TDokumentKnapper::decorateWindow(Twinform *w)
 {
     if (QToolBar *rich = addRichBars(w)) {
         addDocumentCommands(rich, m_host->commands(), false, rich->actions().value(0));

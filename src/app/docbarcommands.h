@@ -28,10 +28,10 @@ void addCscriptRun(QToolBar *bar, Twinform *w);
 // The program's own share of every document window: the rich-text bars with
 // the document commands in front, the run buttons on the batch and VBScript
 // bars, and the general tool bar of the other plain documents.
-class TDokumentlinjer : public QObject, public TSubsystem {
+class TDokumentKnapper : public QObject, public TSubsystem {
     Q_OBJECT
 public:
-    TDokumentlinjer(TProgramHost *host, QObject *parent);
+    TDokumentKnapper(TProgramHost *host, QObject *parent);
     void decorateWindow(Twinform *w) override;
 
 private:

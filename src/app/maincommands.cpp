@@ -8,6 +8,8 @@
 #include "app/mainpanel.h"
 #include "core/model/commandtext.h"
 #include "core/text/paths.h"
+#include "filebox/grundmetoder.h"
+#include "html/htmludskrivning.h"
 #include "platform/desktopshell.h"
 #include "ui/errorinfo.h"
 #include "ui/questions.h"
@@ -157,12 +159,34 @@ void TMainKommandoer::registerCommands()
            [] { QDesktopServices::openUrl(CommandText::homePageUrl()); });
     c->add(QStringLiteral("AKritik"), QStringLiteral("Kritik og mangler..."), {},
            [] { QDesktopServices::openUrl(CommandText::feedbackUrl()); });
+    c->add(QStringLiteral("AUdskrivHtml"), QStringLiteral("Udskriv som html"), {}, [this] {
+        if (Twinform *w = m_main->activeWin())
+            udskrivSomHtml(*htmlBox(), m_main, w->Filnavn, m_main->options().bogstavName, m_main->options().bogstavSize,
+                           &TGrundMetoder::erDetEnEgnetFil);
+    }, docOpen, QStringLiteral("Udskriv aktuelle tekst dokument som html"));
+    auto udskift = [this](bool gendan) {
+        return [this, gendan] {
+            if (Twinform *w = m_main->activeWin(); w && !udskiftMarkering(w->text(), gendan))
+                ui::showInfo(m_main, ingenMarkeringTekst());
+        };
+    };
+    c->add(QStringLiteral("AUdskift"), QStringLiteral("Udskift"), {}, udskift(false), docOpen,
+           QStringLiteral("Udskift alle html kodetegn (<>) i valgte tekst"));
+    c->add(QStringLiteral("AAnnuller"), QStringLiteral("Annuller"), {}, udskift(true), docOpen,
+           QStringLiteral("Anuller udskiftning af html kodetegn: < og >"));
     c->add(QStringLiteral("AGoogle"), QStringLiteral("Søg"), {},
            [this] { QDesktopServices::openUrl(CommandText::googleSearchUrl(m_main->findText())); }, {},
            QStringLiteral("Søg på Google"));
     c->add(QStringLiteral("AYouTube"), QStringLiteral("Søg"), {},
            [this] { QDesktopServices::openUrl(CommandText::youTubeSearchUrl(m_main->findText())); }, {},
            QStringLiteral("Søg på YouTube"));
+}
+
+THtmlUdskriftForm *TMainKommandoer::htmlBox()
+{
+    if (!m_htmlBox)
+        m_htmlBox = new THtmlUdskriftForm(this, m_main);
+    return m_htmlBox;
 }
 
 TFindForm *TMainKommandoer::findBox()

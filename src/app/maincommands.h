@@ -43,6 +43,8 @@ public:
     void addContextMenu(Twinform *w);
 
     TFindForm *findBox();
+    // "Html udskrift", made at first use.
+    THtmlUdskriftForm *htmlBox();
     TFindForm *replaceBox();
 
 private:

@@ -1,5 +1,7 @@
 #include "app/optionscommands.h"
 #include "core/commandregistry.h"
+#include "ftp/ftpkommandoer.h"
+#include "generators/generatorkommandoer.h"
 #include "html/htmlcommands.h"
 #include "structures/infocommands.h"
 #include "app/mainform.h"
@@ -35,10 +37,14 @@ void TEgenskabsKommandoer::placeHtmlPanel(bool right) { m_main->part<THtmlKomman
 
 void TEgenskabsKommandoer::applyShownElements()
 {
-    // The web panel, the projects notebook, the FTP bars and the Html book
-    // read the same settings once they are part of the program.
+    // The web panel and the projects notebook read the same settings once
+    // they are part of the program.
     if (TMainPanel *p = m_main->mainPanel())
         p->setVisible(m_main->options().visHovedlinje);
+    if (auto *g = m_main->part<TGeneratorKommandoer>())
+        g->anvendHtmlLinjer();
+    if (auto *f = m_main->part<TFtpKommandoer>())
+        f->setBarsShown(m_main->options().visFtpFunktioner);
     m_main->commands()->scheduleUpdate();
 }
 

@@ -1,8 +1,11 @@
 #include "core/editor.h"
+#include "core/text/doctext.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMimeData>
+#include <QTextDocument>
 
 namespace taglund {
 
@@ -60,6 +63,26 @@ void TEditorBase<Base>::keyPressEvent(QKeyEvent *e)
 
 template class TEditorBase<QPlainTextEdit>;
 template class TEditorBase<QTextEdit>;
+
+void TPlainEditor::insertFromMimeData(const QMimeData *source)
+{
+    const QString text = source ? source->text() : QString();
+    if (!text.contains(QChar::LineSeparator) && !text.contains(QChar::ParagraphSeparator)) {
+        TEditorBase::insertFromMimeData(source);
+        return;
+    }
+    QTextDocument *doc = document();
+    bool masked = doc->property(kSeparatorsMasked).toBool();
+    if (!masked)
+        maskSeparators(doc->toRawText() + text, &masked);  // unless the text holds the stand-ins
+    if (!masked) {
+        TEditorBase::insertFromMimeData(source);
+        return;
+    }
+    doc->setProperty(kSeparatorsMasked, true);
+    textCursor().insertText(toEditorBreaks(maskSeparators(text)));
+    ensureCursorVisible();
+}
 
 void TPlainEditor::keyPressEvent(QKeyEvent *e)
 {

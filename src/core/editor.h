@@ -83,6 +83,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    // Pasted Unicode line and paragraph separators keep their own characters.
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 // The rich-text editor of ".rtf" documents.

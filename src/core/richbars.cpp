@@ -24,10 +24,14 @@ QToolBar *addRichBars(Twinform *w)
     auto *bar = new QToolBar(w);
     bar->setAccessibleName(QStringLiteral("Rich text værktøjslinje"));
     bar->setIconSize(QSize(16, 16));
+    auto *second = new QToolBar(w);
+    second->setAccessibleName(QStringLiteral("Rich text afsnit"));
+    second->setIconSize(QSize(16, 16));
     auto *tools = new TRichToolbar(w, w);
-    tools->addTo(bar);
+    tools->addTo(bar, second);
     tools->attach(ed);
     w->barArea()->addWidget(bar);
+    w->barArea()->addWidget(second);
     auto *panel = new TRichPanel(w);
     panel->attach(ed);
     panel->selectFont(w->fontNameDoc, w->fontSizeDoc);

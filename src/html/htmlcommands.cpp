@@ -5,11 +5,13 @@
 #include "core/model/programpaths.h"
 #include "core/programhost.h"
 #include "core/text/paths.h"
+#include "core/text/textfile.h"
 #include "html/htmlpanel.h"
 #include "ui/questions.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QSplitter>
 #include <QMainWindow>
 
 namespace taglund {
@@ -36,10 +38,14 @@ void THtmlKommandoer::registerCommands()
 {
     auto *c = m_main->commands();
     auto docOpen = [this] { return m_main->activeWin() != nullptr; };
+    // The panel's lists are shown from its model; a command that changes
+    // the model shows the change at once.
     auto panelCall = [this](void (TKodePanel::*f)()) {
         return [this, f] {
-            if (m_panel)
+            if (m_panel) {
                 (m_panel->panel().*f)();
+                m_panel->refresh();
+            }
         };
     };
     c->add(QStringLiteral("AIndsaetSlutkode"), QStringLiteral("Indsæt slutkode"), QKeySequence(Qt::CTRL | Qt::Key_K),
@@ -77,6 +83,17 @@ void THtmlKommandoer::HentKoder()
         m_main->setStatus(5, message);
     m_panel = new THtmlPanel(m_taginf, *this, m_dock);
     m_dock->setWidget(m_panel);
+    // Where the user put the divider between the lists, in a file of its own.
+    const QString dividerFile = joinPath(m_main->paths().optdir, QStringLiteral("\\htmlpanel.txt"));
+    SettingsReader r = SettingsReader::fromFile(dividerFile);
+    int leftWidth = 0, rightWidth = 0;
+    if (r.number(leftWidth) && r.number(rightWidth) && leftWidth > 40 && rightWidth > 40)
+        m_panel->columns()->setSizes({leftWidth, rightWidth});
+    connect(m_panel->columns(), &QSplitter::splitterMoved, this, [this, dividerFile] {
+        const QList<int> sizes = m_panel->columns()->sizes();
+        if (sizes.size() == 2)
+            SettingsWriter().number(sizes[0]).number(sizes[1]).save(dividerFile);
+    });
     const Qt::DockWidgetArea side = m_main->options().htmlboksPlacering ? Qt::RightDockWidgetArea : Qt::LeftDockWidgetArea;
     m_main->mainWindow()->addDockWidget(side, m_dock);
     // The documents keep most of the width; the panel can be dragged wider.
@@ -129,7 +146,9 @@ void THtmlKommandoer::caretReleased(Twinform *w)
 
 void THtmlKommandoer::HelpInfo(const QString &structure, const QString &entry) { m_main->HelpInfo(structure, entry); }
 void THtmlKommandoer::showMessage(const QString &text) { ui::showInfo(m_main->mainWindow(), text); }
-void THtmlKommandoer::setStatusText(const QString &text) { m_main->setStatus(2, text); }
+// The panel that shows "Pos" at start: the caret refresh leaves it alone,
+// so the message stays readable.
+void THtmlKommandoer::setStatusText(const QString &text) { m_main->setStatus(3, text); }
 void THtmlKommandoer::setFindText(const QString &text) { m_main->setFindText(text); }
 bool THtmlKommandoer::documentOpen() const { return m_main->activeWin() != nullptr; }
 

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QSplitter>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -97,7 +98,8 @@ THtmlPanel::THtmlPanel(Tinfotag &engine, THtmlPanelHost &host, QWidget *parent)
     info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     connect(info, &QToolButton::clicked, this,
             [this] { m_host.HelpInfo(QStringLiteral("Information"), QStringLiteral("Html panelet")); });
-    // Two by two, so the attribute column stays narrow beside the elements.
+    // One under another, so the attribute column stays narrow and the
+    // element and between lists get the width their snippets need.
     auto *globals = new QGridLayout;
     globals->setSpacing(1);
     const struct {
@@ -108,7 +110,7 @@ THtmlPanel::THtmlPanel(Tinfotag &engine, THtmlPanelHost &host, QWidget *parent)
         const auto &g = globalButtons[i];
         QToolButton *b = button(this, QString::fromUtf8(g.text), QString());
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        globals->addWidget(b, i / 2, i % 2);
+        globals->addWidget(b, i, 0);
         connect(b, &QToolButton::clicked, this, [this, index = g.index] {
             m_panel.LoadGloballiste(index);
             refresh();
@@ -139,13 +141,24 @@ THtmlPanel::THtmlPanel(Tinfotag &engine, THtmlPanelHost &host, QWidget *parent)
     right->addLayout(globals);
     right->addWidget(m_tables[TKodePanel::Attributter], 2);
     right->addWidget(m_tables[TKodePanel::Vaerdier], 1);
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    // The element and between lists hold long snippets; they get the larger
+    // share, and the user can move the divider (the program remembers it).
+    m_columns = new QSplitter(Qt::Horizontal, this);
+    m_columns->setChildrenCollapsible(false);
+    auto *leftSide = new QWidget(m_columns);
+    leftSide->setLayout(left);
+    left->setContentsMargins(0, 0, 0, 0);
+    auto *rightSide = new QWidget(m_columns);
+    rightSide->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    m_columns->addWidget(leftSide);
+    m_columns->addWidget(rightSide);
+    m_columns->setStretchFactor(0, 3);
+    m_columns->setStretchFactor(1, 2);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(kodeBar);
-    layout->addLayout(columns, 1);
+    layout->addWidget(m_columns, 1);
 
     m_panel.start();
     refresh();

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QSplitter;
 class QTableWidget;
 class QToolButton;
 
@@ -28,6 +29,8 @@ public:
     QTableWidget *table(TKodePanel::Liste which) const { return m_tables[which]; }
     QLineEdit *kodeEdit() const { return m_kodeEdit; }
     QCheckBox *autokodeCheck() const { return m_autokode; }
+    // Between the element and between lists (left) and the attribute lists.
+    QSplitter *columns() const { return m_columns; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +47,7 @@ private:
     QLineEdit *m_kodeEdit = nullptr;
     QToolButton *m_write = nullptr;
     QCheckBox *m_autokode = nullptr;
+    QSplitter *m_columns = nullptr;
     bool m_refreshing = false;
 };
 

@@ -78,7 +78,6 @@ Tkontrolform::Tkontrolform(Tinfotag &engine, TKontrolHost &host, const QString &
     auto *status = new QStatusBar(this);
     status->setSizeGripEnabled(false);
     m_status = new QLabel(status);
-    m_status->setAccessibleName(QStringLiteral("Status"));
     status->addWidget(m_status, 1);
 
     auto *layout = new QVBoxLayout(this);

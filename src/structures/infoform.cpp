@@ -252,12 +252,13 @@ QWidget *Tinfoform::buildRight()
     edit->setMenu(editMenu);
     connect(edit, &QToolButton::clicked, this, [this] { m_logic.rediger(TRedigerValg::Hjemmeside); });
     bar->addWidget(edit);
-    m_autoEdit = new QCheckBox(QStringLiteral("Automatisk redigering"), bar);
+    // Under the bar, not on it: at the viewer's own size the bar has no
+    // room for it and would hide it behind its overflow arrow.
+    m_autoEdit = new QCheckBox(QStringLiteral("Automatisk redigering"), right);
     m_autoEdit->setToolTip(QStringLiteral("Åbner automatisk sider til redigering og opdaterer ved gem-funktionen"));
     m_autoEdit->setStatusTip(m_autoEdit->toolTip());
     m_autoEdit->setAccessibleName(m_autoEdit->text());
     connect(m_autoEdit, &QCheckBox::toggled, &m_logic, &TInfoViewer::setAutoEdit);
-    bar->addWidget(m_autoEdit);
 
     m_pageHolder = new QWidget(right);
     auto *hl = new QVBoxLayout(m_pageHolder);
@@ -265,6 +266,11 @@ QWidget *Tinfoform::buildRight()
     auto *layout = new QVBoxLayout(right);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar);
+    auto *autoRow = new QHBoxLayout;
+    autoRow->setContentsMargins(6, 0, 6, 2);
+    autoRow->addWidget(m_autoEdit);
+    autoRow->addStretch(1);
+    layout->addLayout(autoRow);
     layout->addWidget(m_pageHolder, 1);
     return right;
 }
@@ -310,6 +316,15 @@ void Tinfoform::showEvent(QShowEvent *e)
 void Tinfoform::HelpInfo(const QString &structureName, const QString &entry)
 {
     m_logic.HelpInfo(structureName, entry);
+}
+
+void Tinfoform::HelpInfoFresh(const QString &structureName, const QString &entry)
+{
+    // A page whose style sheet was just rewritten: showing it again would
+    // come from the cache, or not load at all when it is already shown.
+    m_logic.HelpInfo(structureName, entry);
+    if (m_page)
+        m_page->reload();
 }
 
 void Tinfoform::createStrukturPU()

@@ -35,6 +35,8 @@ public:
 
     // The main window's HelpInfo comes here.
     void HelpInfo(const QString &structureName, const QString &entry);
+    // The same, and the page is read again past the cache.
+    void HelpInfoFresh(const QString &structureName, const QString &entry);
     void setStrukturnavn(const QString &name) { m_logic.setStrukturnavn(name); }
     void LoadStruktur() { m_logic.LoadStruktur(); }
     bool goToInfo(const QString &entry) { return m_logic.goToInfo(entry); }

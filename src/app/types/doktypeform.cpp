@@ -78,7 +78,7 @@ TDokTypeForm::TDokTypeForm(const TFiltypeliste &liste, const QString &filtyperFi
     if (s.harStoerrelse && s.bredde >= kMinSide && s.hoejde >= kMinSide && s.bredde <= kMaxSide
         && s.hoejde <= kMaxSide)
         resize(s.bredde, s.hoejde);
-    const QList<bool> ticks = s.ticksFor(m_list->topLevelItemCount());
+    const QList<bool> ticks = s.ticksFor(rows());
     for (int i = 0; i < ticks.size(); ++i)
         m_list->topLevelItem(i)->setCheckState(0, ticks[i] ? Qt::Checked : Qt::Unchecked);
 }
@@ -144,8 +144,10 @@ void TDokTypeForm::gemIndstillinger()
     s.harStoerrelse = true;
     s.bredde = width();
     s.hoejde = height();
-    for (const TFiltype &t : rows())
+    for (const TFiltype &t : rows()) {
         s.afkrydset.append(t.valgt);
+        s.typer.append(t.boxTekst());
+    }
     QString error;
     if (!s.gem(m_fil, &error))
         ui::showError(this, QStringLiteral("Dokumenttypeboksens indstillinger kunne ikke gemmes i ") + m_fil

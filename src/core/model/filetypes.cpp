@@ -220,6 +220,14 @@ TFiltyperSettings TFiltyperSettings::hent(const QString &path)
     bool tick = false;
     while (r.ok() && !r.atEnd() && r.flag(tick))
         s.afkrydset.append(tick);
+    // The types follow the ticks, one per tick; a file whose count differs
+    // was not written whole and is read by row.
+    QStringList lines;
+    if (TextFile::readLines(path, lines)) {
+        const QStringList rest = lines.mid(2 + s.afkrydset.size());
+        if (rest.size() == s.afkrydset.size())
+            s.typer = rest;
+    }
     return s;
 }
 
@@ -229,7 +237,22 @@ bool TFiltyperSettings::gem(const QString &path, QString *error) const
     w.number(bredde).number(hoejde);
     for (bool t : afkrydset)
         w.flag(t);
+    if (typer.size() == afkrydset.size())
+        for (const QString &t : typer)
+            w.text(t);
     return w.save(path, error);
+}
+
+QList<bool> TFiltyperSettings::ticksFor(const QList<TFiltype> &rows) const
+{
+    if (typer.isEmpty() || typer.size() != afkrydset.size())
+        return ticksFor(int(rows.size()));
+    QList<bool> out;
+    for (const TFiltype &t : rows) {
+        const qsizetype i = typer.indexOf(t.boxTekst());
+        out.append(i >= 0 && afkrydset[i]);
+    }
+    return out;
 }
 
 QList<bool> TFiltyperSettings::ticksFor(int rows) const

@@ -92,12 +92,18 @@ struct TFiltyperSettings {
     int bredde = 0;
     int hoejde = 0;
     QList<bool> afkrydset;
+    // The type of each ticked row ("Hjemmeside (*.html)"), written after the
+    // ticks so a tick finds its type again when the list of types changed
+    // since; files without them are read by row, as they always were.
+    QStringList typer;
 
     // A missing or short file: no size, and as many ticks as were read.
     static TFiltyperSettings hent(const QString &path);
     bool gem(const QString &path, QString *error = nullptr) const;
     // The ticks for `rows` rows: as read where both reach, unticked after that.
     QList<bool> ticksFor(int rows) const;
+    // The ticks for these rows: by type when the file names them, else by row.
+    QList<bool> ticksFor(const QList<TFiltype> &rows) const;
 };
 
 } // namespace taglund

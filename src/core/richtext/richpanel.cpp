@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QIntValidator>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,9 +38,14 @@ QString sizeText(double points)
 
 TRichPanel::TRichPanel(QWidget *parent) : QWidget(parent)
 {
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(2, 2, 2, 2);
+    // The font and size controls on one row, the colours on the next: in
+    // one row they do not fit beside a docked HTML panel.
+    auto *rows = new QVBoxLayout(this);
+    rows->setContentsMargins(2, 2, 2, 2);
+    rows->setSpacing(2);
+    auto *row = new QHBoxLayout;
     row->setSpacing(4);
+    rows->addLayout(row);
 
     m_fontBox = new QComboBox(this);
     m_fontBox->setEditable(true);
@@ -91,8 +97,11 @@ TRichPanel::TRichPanel(QWidget *parent) : QWidget(parent)
     m_grid = new TColorGrid(this);
     m_grid->setAccessibleName(QStringLiteral("Farver"));
     connect(m_grid, &TColorGrid::colorPicked, this, [this](int index, const QColor &) { chooseColor(index); });
-    row->addWidget(m_grid);
     row->addStretch(1);
+    auto *colours = new QHBoxLayout;
+    colours->addWidget(m_grid);
+    colours->addStretch(1);
+    rows->addLayout(colours);
 }
 
 TRichPanel::~TRichPanel() = default;

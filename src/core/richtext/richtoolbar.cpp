@@ -90,11 +90,16 @@ QAction *TRichToolbar::make(const QString &text, const QKeySequence &key, bool c
     return a;
 }
 
-void TRichToolbar::addTo(QToolBar *bar)
+void TRichToolbar::addTo(QToolBar *bar, QToolBar *second)
 {
+    // Beside a docked HTML panel one row is too narrow for every caption;
+    // with a second bar the paragraph buttons and the two choosers go there.
     for (QAction *a : {m_margin, m_bullet, m_bold, m_italic, m_underline, m_left, m_center, m_right, m_color, m_font}) {
-        bar->addAction(a);
-        if (QWidget *w = bar->widgetForAction(a))
+        QToolBar *target = second && (a == m_left || a == m_center || a == m_right || a == m_color || a == m_font)
+                               ? second
+                               : bar;
+        target->addAction(a);
+        if (QWidget *w = target->widgetForAction(a))
             w->setAccessibleName(a->text());
     }
 }

@@ -34,7 +34,7 @@ public:
     explicit TRichToolbar(QWidget *shortcutScope, QObject *parent = nullptr);
     ~TRichToolbar() override;
 
-    void addTo(QToolBar *bar);
+    void addTo(QToolBar *bar, QToolBar *second = nullptr);
     void attach(QTextEdit *editor);
     void attach(QPlainTextEdit *editor);
     void detach();

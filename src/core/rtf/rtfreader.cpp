@@ -6,6 +6,7 @@
 #include "core/text/textfile.h"
 
 #include <QTextDocument>
+#include <cctype>
 
 namespace taglund {
 
@@ -59,6 +60,28 @@ RtfReadResult loadRtfFile(const QString &path, QTextDocument *doc)
         return r;
     }
     return readRichDocument(bytes, doc);
+}
+
+QStringList rtfLostOnSave(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("{\\rtf"))
+        return {};
+    // Control words end at the first character that is not a letter.
+    auto has = [&bytes](const char *word) {
+        const QByteArray w = QByteArray("\\") + word;
+        for (qsizetype at = bytes.indexOf(w); at >= 0; at = bytes.indexOf(w, at + 1)) {
+            const qsizetype end = at + w.size();
+            if (end >= bytes.size() || !std::isalpha(static_cast<unsigned char>(bytes[end])))
+                return true;
+        }
+        return false;
+    };
+    QStringList lost;
+    if (has("pict") || has("object") || has("shp"))
+        lost << QStringLiteral("billeder");
+    if (has("trowd"))
+        lost << QStringLiteral("tabeller");
+    return lost;
 }
 
 } // namespace taglund

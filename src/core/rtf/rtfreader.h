@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
@@ -30,6 +31,11 @@ bool readRichText(const QByteArray &bytes, QTextDocument *doc, QString *error);
 
 // The same for a file; a file that cannot be read gives the system's error text.
 RtfReadResult loadRtfFile(const QString &path, QTextDocument *doc);
+
+// What an RTF holds that the reader does not keep, so a save would drop it:
+// "billeder" (pictures, objects, drawings) and "tabeller" (tables), in that
+// order; empty when nothing is lost.
+QStringList rtfLostOnSave(const QByteArray &bytes);
 
 // Pixels on a QTextBlockFormat and twips in RTF: 1440 twips an inch, 96 pixels an inch.
 constexpr double twipsPerPixel = 15.0;

@@ -40,6 +40,35 @@ QString withCrLf(const QString &raw)
 
 } // namespace
 
+namespace {
+constexpr char16_t kLineStandIn = 0xF8E8;
+constexpr char16_t kParagraphStandIn = 0xF8E9;
+} // namespace
+
+QString maskSeparators(const QString &text, bool *masked)
+{
+    const bool has = text.contains(QChar::LineSeparator) || text.contains(QChar::ParagraphSeparator);
+    const bool clash = text.contains(QChar(kLineStandIn)) || text.contains(QChar(kParagraphStandIn));
+    if (masked)
+        *masked = !clash;
+    if (!has || clash)
+        return text;
+    QString out = text;
+    out.replace(QChar::LineSeparator, QChar(kLineStandIn));
+    out.replace(QChar::ParagraphSeparator, QChar(kParagraphStandIn));
+    return out;
+}
+
+QString unmaskSeparators(const QString &text)
+{
+    if (!text.contains(QChar(kLineStandIn)) && !text.contains(QChar(kParagraphStandIn)))
+        return text;
+    QString out = text;
+    out.replace(QChar(kLineStandIn), QChar::LineSeparator);
+    out.replace(QChar(kParagraphStandIn), QChar::ParagraphSeparator);
+    return out;
+}
+
 QString toEditorBreaks(const QString &text)
 {
     if (!text.contains(u'\r'))

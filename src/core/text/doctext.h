@@ -126,4 +126,15 @@ private:
 // position per break): CR LF, LF and lone CR each make one break.
 QString toEditorBreaks(const QString &text);
 
+// The Unicode line and paragraph separators (U+2028, U+2029) in a file's
+// text would become the editor's own line breaks and be saved as CR LF.
+// While a document holds them they stand in as two private characters
+// (U+F8E8, U+F8E9) the editor does not break on, and go back on save, so a
+// text the user did not edit is saved as it was read. A text that already
+// holds the stand-ins is left as it is (`masked` false).
+QString maskSeparators(const QString &text, bool *masked = nullptr);
+QString unmaskSeparators(const QString &text);
+// The name of the document property that says its stand-ins mean separators.
+inline const char *kSeparatorsMasked = "taglundSeparatorsMasked";
+
 } // namespace taglund

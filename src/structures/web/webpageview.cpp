@@ -53,7 +53,8 @@ public:
 
     QWidget *widget() override { return m_view; }
     void navigate(const QUrl &url) override { m_view->setUrl(url); }
-    void reload() override { m_view->reload(); }
+    // Past the cache: a page is read again because its files changed.
+    void reload() override { m_view->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache); }
     QUrl url() const override { return m_view->url(); }
     QString title() const override { return m_view->title(); }
     void focus() override { m_view->setFocus(); }
