@@ -1,5 +1,6 @@
 #include "core/text/textfile.h"
 #include "core/text/cp1252.h"
+#include "core/text/filefacts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -150,48 +151,46 @@ QString toCrLf(const QString &text)
     return out;
 }
 
+LineEnd lineEndOf(const QString &text)
+{
+    qsizetype crlf = 0, lf = 0, cr = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text[i] == u'\r') {
+            if (i + 1 < n && text[i + 1] == u'\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        } else if (text[i] == u'\n') {
+            ++lf;
+        }
+    }
+    if (lf > crlf && lf >= cr)
+        return LineEnd::Lf;
+    if (cr > crlf && cr > lf)
+        return LineEnd::Cr;
+    return LineEnd::CrLf;
+}
+
+QString withLineEnd(const QString &crlfText, LineEnd style)
+{
+    if (style == LineEnd::CrLf)
+        return crlfText;
+    QString out = crlfText;
+    out.replace(QStringLiteral("\r\n"), style == LineEnd::Lf ? QStringLiteral("\n") : QStringLiteral("\r"));
+    return out;
+}
+
 bool readBytes(const QString &path, QByteArray &bytes, QString *error)
 {
-    QFile f(path);
-    if (QFileInfo(path).isDir()) {
-        if (error)
-            *error = QObject::tr("Kan ikke læse %1: det er en mappe.").arg(path);
-        return false;
-    }
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return FileFacts::readWhole(path, bytes, error);
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    if (f.write(bytes) != bytes.size()) {
-        if (error)
-            *error = f.errorString();
-        f.cancelWriting();
-        return false;
-    }
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return FileFacts::writeWhole(path, bytes, error);
 }
 
 bool readLines(const QString &path, QStringList &lines, QString *error)
@@ -210,6 +209,11 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
         text += l;
         text += QStringLiteral("\r\n");
     }
+    // Windows-1252 keeps the files readable as they always were; a line it
+    // cannot hold (a path like "Łódź.html") would come back as "?", so such
+    // a file is written as UTF-8 with a mark, which reading honours.
+    if (!Cp1252::canEncode(text))
+        return writeBytes(path, encode(text, TextEncoding::Utf8Bom), error);
     return writeBytes(path, Cp1252::encode(text), error);
 }
 

@@ -9,6 +9,10 @@ namespace taglund {
 // always written as Cp1252; documents keep the encoding they were read in.
 enum class TextEncoding { Cp1252, Utf8, Utf8Bom, Utf16LE, Utf16BE };
 
+// How a document's file ends its lines. New documents and settings files
+// use CR LF; a document read from a file keeps the style it was written in.
+enum class LineEnd { CrLf, Lf, Cr };
+
 struct DecodedText {
     QString text;          // line breaks as found in the file
     TextEncoding encoding = TextEncoding::Cp1252;
@@ -31,16 +35,24 @@ TextEncoding encodingForSave(const QString &text, TextEncoding readAs);
 QStringList splitLines(const QString &text);
 // Every line break as CR LF.
 QString toCrLf(const QString &text);
+// The style most of the text's line breaks use; CR LF when it has none.
+LineEnd lineEndOf(const QString &text);
+// A text whose line breaks are CR LF, with them written in the given style.
+QString withLineEnd(const QString &crlfText, LineEnd style);
 
-// Reads the whole file. False with the system's error text when it cannot be read.
+// Reads the whole file. False with the system's error text when it cannot be
+// read; a pipe, a device or a folder is refused without being opened.
 bool readBytes(const QString &path, QByteArray &bytes, QString *error = nullptr);
 // Writes the whole file through a temporary file and an atomic rename, so a
 // failed write (full disk, read-only folder) leaves the old file as it was.
+// The file keeps its owner, group and permissions; a file with several names
+// (hard links) is written in place so that every name sees the new text.
 bool writeBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // Settings and list files: whole file, one value per line.
 bool readLines(const QString &path, QStringList &lines, QString *error = nullptr);
-// Lines joined by CR LF, each line ended by CR LF, Windows-1252 without a mark.
+// Lines joined by CR LF, each line ended by CR LF, Windows-1252 without a
+// mark; UTF-8 with a mark when a line holds a character Windows-1252 lacks.
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
 } // namespace TextFile
