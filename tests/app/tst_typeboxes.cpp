@@ -355,9 +355,11 @@ private slots:
         QTimer::singleShot(0, box.accepterKnap(), &QPushButton::click);
         box.nytDokument();
         QCOMPARE(made, (QList<std::pair<QString, bool>>{{"*.b", true}}));
-        // Closing wrote the size and the ticks.
-        QCOMPARE(test::readAll(file),
-                 QString("%1\r\n%2\r\n0\r\n1\r\n").arg(box.width()).arg(box.height()).toLatin1());
+        // Closing wrote the size, the ticks and the type of each tick.
+        QCOMPARE(test::readAll(file), QString("%1\r\n%2\r\n0\r\n1\r\nA (*.a)\r\nB (*.b)\r\n")
+                                          .arg(box.width())
+                                          .arg(box.height())
+                                          .toLatin1());
 
         QTimer::singleShot(0, &box, &QDialog::reject);
         QVERIFY(!box.vaelg());
