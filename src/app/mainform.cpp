@@ -5,10 +5,15 @@
 #include "app/mainpanel.h"
 #include "app/panelcommands.h"
 #include "app/recentcommands.h"
+#include "app/startfiler.h"
 #include "core/commandregistry.h"
 #include "core/model/openroute.h"
 #include "core/richbars.h"
+#include "core/recovery/gendanner.h"
 #include "core/subsystem.h"
+#include "generators/generatorkommandoer.h"
+#include "platform/signalcatcher.h"
+#include "core/text/filefacts.h"
 #include "core/text/paths.h"
 #include "core/text/textfile.h"
 #include "platform/desktopshell.h"
@@ -19,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,6 +37,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
+#include <QTimer>
 
 namespace taglund {
 
@@ -43,20 +50,24 @@ Tmainform::Tmainform(const QString &exeDir, const QStringList &arguments, QWidge
     installRtfSupport();
     createPaths(exeDir);
 
-    m_docs = new TDokumentOmraade(this, this);
+    m_docs = new TDokumentOmraade(&m_vaert, this);
     setCentralWidget(m_docs);
     m_commands = new TCommandRegistry(this);
     buildStatusBar();
     registerCommands();
     buildMenus();
     connect(m_docs, &TDokumentOmraade::documentsChanged, m_commands, &TCommandRegistry::scheduleUpdate);
+    connect(qApp, &QGuiApplication::applicationStateChanged, m_docs, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            QTimer::singleShot(0, m_docs, &TDokumentOmraade::checkFilesOnDisk);
+    });
 
     loadMainSettings();
     m_panel->fontPanel()->fill();
     m_firstShow = true;
     // The file types, the recent lists, the tag knowledge and the HTML panel,
     // in the order the parts were made.
-    for (TSubsystem *s : m_subsystems)
+    for (TSubsystem *s : m_vaert.subsystems())
         s->start();
     setAcceptDrops(true);
     m_commands->updateAll();
@@ -108,12 +119,10 @@ void Tmainform::applyWindowSettings()
 
 void Tmainform::buildStatusBar()
 {
-    const QStringList names = {QStringLiteral("Linier"), QStringLiteral("Antal linier"), QStringLiteral("Pos"),
-                               QStringLiteral("Position"), QStringLiteral("Meddelelser")};
+    // The panels carry no fixed name: a reader reads what they show.
     for (int i = 0; i < 5; ++i) {
         auto *l = new QLabel(this);
         l->setObjectName(QStringLiteral("statuspanel%1").arg(i + 1));
-        l->setAccessibleName(names[i]);
         l->setMinimumWidth(i == 4 ? 200 : 48);
         l->setContentsMargins(4, 0, 4, 0);
         statusBar()->addWidget(l, i == 4 ? 1 : 0);
@@ -136,6 +145,9 @@ QString Tmainform::statusText(int panel) const
 
 bool Tmainform::event(QEvent *e)
 {
+    // Back from another program, which may have changed a document's file.
+    if (e->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, m_docs, &TDokumentOmraade::checkFilesOnDisk);
     // The long part of a hint goes to the fifth status panel.
     if (e->type() == QEvent::StatusTip) {
         setStatus(5, static_cast<QStatusTipEvent *>(e)->tip());
@@ -160,6 +172,10 @@ void Tmainform::registerCommands()
     c->add(QStringLiteral("ALukProgram"), QStringLiteral("Luk program"), QKeySequence(Qt::CTRL | Qt::Key_Q),
            [this] { close(); });
     composeProgram(this);
+    // A desktop logging out or a `kill` ends the program without questions,
+    // but not without its settings and copies of the unsaved documents.
+    auto *catcher = new platform::SignalCatcher(this);
+    connect(catcher, &platform::SignalCatcher::caught, this, [this] { afslutUdefra(); });
     connect(part<TSenesteKommandoer>(), &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
         // Until the file box can show it, the open dialog starts there.
         openFileDialog(folder);
@@ -191,14 +207,24 @@ void Tmainform::addShutdownStep(TShutdownStep step, std::function<void()> save)
     m_shutdownSteps.emplace(step, std::move(save));
 }
 
+QLineEdit *Tmainform::findField() const
+{
+    // The Html book's page "Andet" has the field in use while the main
+    // tool panel is hidden.
+    if (auto *g = part<TGeneratorKommandoer>())
+        if (QLineEdit *f = g->andetSoegefelt(activeWin()))
+            return f;
+    return m_panel->findEdit();
+}
+
 QString Tmainform::findText() const
 {
-    return m_panel->findEdit()->text();
+    return findField()->text();
 }
 
 void Tmainform::setFindText(const QString &text)
 {
-    m_panel->findEdit()->setText(text);
+    findField()->setText(text);
 }
 
 QMenu *Tmainform::menu(const QString &caption) const
@@ -214,6 +240,9 @@ Twinform *Tmainform::openwin(const QString &path, const QString &extOrPattern)
     Twinform *open = path.isEmpty() ? nullptr : m_docs->findByPath(path);
     OpenDecision d = decideOpen(path, extOrPattern.isEmpty() ? QStringLiteral("*.html") : extOrPattern,
                                 open != nullptr, [this](const QString &ext) { return part<TFiltypeKommandoer>()->isItTextfile(ext); });
+    // A pipe or a device is no text whatever its name: the document area refuses it unasked.
+    if (d.route == OpenRoute::AskIfText && !FileFacts::notRegularReason(path).isEmpty())
+        d = d.answered(true);
     if (d.route == OpenRoute::AskIfText)
         d = d.answered(ui::askQuestion(this, d.question));
     switch (d.route) {
@@ -257,64 +286,20 @@ void Tmainform::showEvent(QShowEvent *e)
 
 void Tmainform::firstShow()
 {
+    // Documents a program that ended abnormally left unsaved come first, so
+    // the files below never open over their recovered text.
+    if (auto *g = part<TGendanner>())
+        g->tilbydGendannelse();
     // The file box places itself here once it is part of the program.
-    for (QString arg : std::as_const(m_arguments)) {
-        arg.remove(u'"');
-        if (!arg.isEmpty() && QFileInfo(arg).isFile())
-            openwin(QFileInfo(arg).absoluteFilePath(), extensionOf(arg));
-    }
-    if (m_options.openDokumenter && QFileInfo::exists(m_paths.dokumentfil)) {
-        QStringList list;
-        if (TextFile::readLines(m_paths.dokumentfil, list))
-            for (const QString &f : std::as_const(list))
-                if (!f.trimmed().isEmpty())
-                    openwin(f, extensionOf(f));
-    }
-}
-
-bool Tmainform::mayCloseDocument(Twinform *w) const
-{
-    for (TSubsystem *s : m_subsystems)
-        if (!s->mayCloseDocument(w))
-            return false;
-    return true;
-}
-
-void Tmainform::documentClosed(Twinform *w)
-{
-    for (TSubsystem *s : m_subsystems)
-        s->documentClosed(w);
-}
-
-void Tmainform::documentActivated(Twinform *w)
-{
-    for (TSubsystem *s : m_subsystems)
-        s->documentActivated(w);
-    m_commands->scheduleUpdate();
-}
-
-void Tmainform::decorateWindow(Twinform *w)
-{
-    for (TSubsystem *s : m_subsystems)
-        s->decorateWindow(w);
-    auto released = [this](Twinform *x) {
-        for (TSubsystem *s : m_subsystems)
-            s->caretReleased(x);
-    };
-    connect(w, &Twinform::keyReleased, this, released);
-    connect(w, &Twinform::mouseReleased, this, released);
-}
-
-void Tmainform::documentSaved(Twinform *w)
-{
-    for (TSubsystem *s : m_subsystems)
-        s->documentSaved(w);
-}
-
-void Tmainform::documentClosing(Twinform *w)
-{
-    for (TSubsystem *s : m_subsystems)
-        s->documentClosing(w);
+    const auto open = [this](const QString &f) { openwin(f, extensionOf(f)); };
+    const QStringList notOpened = openCommandLine(m_arguments, open);
+    if (!notOpened.isEmpty())
+        ui::showError(this, QStringLiteral("Disse filer kunne ikke åbnes:\r") + notOpened.join(u'\r'));
+    if (m_options.openDokumenter && QFileInfo::exists(m_paths.dokumentfil))
+        if (const int skipped = openDocumentList(m_paths.dokumentfil, open))
+            ui::showError(this, QStringLiteral("%1 linje(r) i %2 er ikke navne på dokumenter og blev sprunget over.")
+                                    .arg(skipped)
+                                    .arg(m_paths.dokumentfil));
 }
 
 void Tmainform::dragEnterEvent(QDragEnterEvent *e)
@@ -339,14 +324,39 @@ bool Tmainform::lukProgram()
         return true;
     if (!m_docs->LukAlle())
         return false;
+    if (auto *g = part<TGendanner>())
+        g->afslutNormalt();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    runShutdownSteps();
+    QApplication::restoreOverrideCursor();
+    m_shutdownDone = true;
+    return true;
+}
+
+void Tmainform::runShutdownSteps()
+{
     // The recent lists, then the windows that own settings files, in their fixed order.
     for (auto &[step, save] : m_shutdownSteps)
         save();
     saveMainSettings();
-    QApplication::restoreOverrideCursor();
+}
+
+void Tmainform::afslutUdefra()
+{
+    if (m_shutdownDone)
+        return;
     m_shutdownDone = true;
-    return true;
+    // Every unsaved document gets a fresh copy; the open ones are listed
+    // for reopening as a close-all would; then the settings as at "Luk program".
+    if (auto *g = part<TGendanner>())
+        g->kopierAlleNu();
+    QStringList open;
+    for (Twinform *w : m_docs->windows())
+        if (!w->Filnavn.isEmpty())
+            open << w->Filnavn;
+    TextFile::writeLines(m_paths.dokumentfil, open);
+    runShutdownSteps();
+    QCoreApplication::exit(0);
 }
 
 void Tmainform::saveMainSettings()
@@ -356,7 +366,10 @@ void Tmainform::saveMainSettings()
     m_options.pHeight = g.height();
     m_options.pTop = frameGeometry().top();
     m_options.pLeft = frameGeometry().left();
-    m_options.save(m_paths.optfil);
+    QString error;
+    // Not while the session ends around us (a signal): nobody would answer.
+    if (!m_options.save(m_paths.optfil, &error) && !m_shutdownDone)
+        ui::showError(this, QStringLiteral("Indstillingerne kunne ikke gemmes i %1:\r%2").arg(m_paths.optfil, error));
 }
 
 void Tmainform::closeEvent(QCloseEvent *e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/dokumentvaert.h"
 #include "core/docarea.h"
 #include "core/model/mainoptions.h"
 #include "core/model/programpaths.h"
@@ -11,15 +12,17 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 
 namespace taglund {
 
 class TMainPanel;
 
 // The main window: it fixes the paths, owns the main settings, lays out the
-// menus, panels, tab strip and status bar, composes the subsystems and hands
-// them the document events, and runs first show and shutdown.
-class Tmainform : public QMainWindow, public TProgramHost, public TDokumentHost {
+// menus, panels, tab strip and status bar, composes the subsystems (the
+// document events reach them through `TDokumentVaert`), and runs first show
+// and shutdown.
+class Tmainform : public QMainWindow, public TProgramHost {
     Q_OBJECT
 public:
     // exeDir: the executable's folder; arguments: the command line without the program name.
@@ -40,7 +43,7 @@ public:
     QString findText() const override;
     void setFindText(const QString &text) override;
     QMenu *menu(const QString &caption) const override;
-    void addSubsystem(TSubsystem *s) override { m_subsystems.push_back(s); }
+    void addSubsystem(TSubsystem *s) override { m_vaert.addSubsystem(s); }
     void addShutdownStep(TShutdownStep step, std::function<void()> save) override;
     void setHelpProvider(HelpProvider provider) override { m_help = std::move(provider); }
     void setWordFinder(WordFinder finder) override { m_wordFinder = std::move(finder); }
@@ -60,13 +63,6 @@ protected:
     void dropEvent(QDropEvent *e) override;
     bool event(QEvent *e) override;
 
-    void documentActivated(Twinform *w) override;
-    void documentClosing(Twinform *w) override;
-    void documentSaved(Twinform *w) override;
-    void decorateWindow(Twinform *w) override;
-    void documentClosed(Twinform *w) override;
-    bool mayCloseDocument(Twinform *w) const override;
-
 private:
     void createPaths(const QString &exeDir);
     void loadMainSettings();
@@ -76,6 +72,10 @@ private:
     void buildMenus();
     void firstShow();
     void saveMainSettings();
+    void runShutdownSteps();
+    // SIGTERM or SIGHUP: the program ends at once, keeping copies and settings.
+    void afslutUdefra();
+    QLineEdit *findField() const;
     void openFileDialog(const QString &folder = QString());
 
     TProgramPaths m_paths;
@@ -84,7 +84,7 @@ private:
     TDokumentOmraade *m_docs = nullptr;
     TCommandRegistry *m_commands = nullptr;
     TMainPanel *m_panel = nullptr;
-    std::vector<TSubsystem *> m_subsystems;
+    TDokumentVaert m_vaert{this};
     std::multimap<TShutdownStep, std::function<void()>> m_shutdownSteps;
     HelpProvider m_help;
     WordFinder m_wordFinder;

@@ -1,7 +1,10 @@
 #include "core/docarea.h"
 #include "core/model/mainoptions.h"
 #include "core/model/programpaths.h"
+#include "core/text/charsetdecision.h"
+#include "core/text/filefacts.h"
 #include "core/text/paths.h"
+#include "ui/dokumentikon.h"
 #include "ui/questions.h"
 
 #include <QApplication>
@@ -110,6 +113,12 @@ Twinform *TDokumentOmraade::makeWindow(const QString &filnavn, const QString &ne
     auto *w = new Twinform(o);
 
     QString error;
+    // Only regular files are read: a pipe would wait for ever, a device never end.
+    if (!o.Filnavn.isEmpty() && !(error = FileFacts::notRegularReason(o.Filnavn)).isEmpty()) {
+        ui::showError(window(), tr("Filen %1 kunne ikke åbnes:\r%2").arg(o.Filnavn, error));
+        delete w;
+        return nullptr;
+    }
     if (!o.Filnavn.isEmpty() && QFileInfo::exists(o.Filnavn)) {
         if (!w->loadFile(o.Filnavn, &error)) {
             ui::showError(window(), tr("Filen %1 kunne ikke åbnes:\r%2").arg(o.Filnavn, error));
@@ -137,7 +146,12 @@ Twinform *TDokumentOmraade::makeWindow(const QString &filnavn, const QString &ne
     QMdiSubWindow *sub = m_mdi->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(w->windowTitle());
+    // Each document shows the icon of its kind, in its window and its tab.
+    const QIcon icon = ui::documentIcon(w->Filnavn.isEmpty() ? w->DocExt : extensionOf(w->Filnavn));
+    w->setWindowIcon(icon);
+    sub->setWindowIcon(icon);
     InsertTab(w->CapNavn);
+    m_tabs->setTabIcon(m_tabs->count() - 1, icon);
     sub->showMaximized();
     m_mdi->setActiveSubWindow(sub);
     w->opstart = false;
@@ -195,8 +209,41 @@ Twinform *TDokumentOmraade::newFromType(const QString &pattern, bool fromTemplat
     return w;
 }
 
+bool TDokumentOmraade::mayOverwrite(Twinform *w, const QString &path)
+{
+    const FileFacts::Stamp now = FileFacts::stampOf(path);
+    const QString name = fileNameOf(path);
+    if (now.exists && samePath(path, w->Filnavn) && now != w->diskStamp
+        && !ui::askYesNo(window(), QStringLiteral("Filen ") + name
+                                       + QStringLiteral(" er ændret af et andet program, efter at den blev hentet.\r"
+                                                        "Skal den overskrives?")))
+        return false;
+    // Even a user the system lets write anything is asked first.
+    if (FileFacts::isWriteProtected(path)
+        && !ui::askYesNo(window(), QStringLiteral("Filen ") + name
+                                       + QStringLiteral(" er skrivebeskyttet.\rSkal den overskrives alligevel?")))
+        return false;
+    return true;
+}
+
 bool TDokumentOmraade::writeDocument(Twinform *w, const QString &path)
 {
+    // Pictures and tables the RTF reader could not keep are lost by a save:
+    // the user hears of it once, before the first save, and may say no.
+    if (w->isRich() && !w->rtfTab.isEmpty() && !w->rtfTabGodkendt) {
+        if (!ui::askYesNo(window(), QStringLiteral("Dokumentet ") + w->CapNavn + QStringLiteral(" indeholder ")
+                                        + w->rtfTab.join(QStringLiteral(" og "))
+                                        + QStringLiteral(", som ikke kan gemmes.\rDe går tabt, hvis dokumentet gemmes."
+                                                         "\rSkal det gemmes alligevel?")))
+            return false;
+        w->rtfTabGodkendt = true;
+    }
+    if (!mayOverwrite(w, path))
+        return false;
+    // A page declaring a charset too small for its text is not written unasked.
+    if (!w->isRich() && !settleDeclaredCharset(w->text(), w->DocExt, w->encoding,
+                                               [this](const QString &q) { return ui::askYesNo(window(), q); }))
+        return false;
     TextEncoding used = TextEncoding::Cp1252;
     const QByteArray bytes = w->contentBytes(&used);
     QString error;
@@ -205,6 +252,7 @@ bool TDokumentOmraade::writeDocument(Twinform *w, const QString &path)
         return false;
     }
     w->encoding = used;
+    w->diskStamp = FileFacts::stampOf(path);
     return true;
 }
 
@@ -337,6 +385,23 @@ bool TDokumentOmraade::askOnClose(Twinform *w)
     return accept;
 }
 
+void TDokumentOmraade::showAnotherThan(Twinform *w)
+{
+    // A minimised maximised window takes the others out of their maximised
+    // state; the most recently used other one comes forward maximised, and
+    // the tab strip marks the window the caption names.
+    const QList<QMdiSubWindow *> order = m_mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.crbegin(); it != order.crend(); ++it) {
+        auto *other = qobject_cast<Twinform *>((*it)->widget());
+        if (other && other != w && m_windows.contains(other)) {
+            (*it)->showMaximized();
+            m_mdi->setActiveSubWindow(*it);
+            fokusTab(other->CapNavn);
+            return;
+        }
+    }
+}
+
 void TDokumentOmraade::windowClosed(Twinform *w)
 {
     m_windows.removeAll(w);
@@ -356,9 +421,13 @@ void TDokumentOmraade::LukDokument()
         return;
     subWindowOf(w)->close();
     processEvents();
-    // A window whose question went unanswered stays minimised where it is.
-    if (m_windows.contains(w))
+    // A window whose question went unanswered stays minimised where it is,
+    // and another one takes its place.
+    if (m_windows.contains(w)) {
+        if (QMdiSubWindow *s = subWindowOf(w); s && s->isMinimized())
+            showAnotherThan(w);
         return;
+    }
     if (!ProgramLukkes) {
         SetTCindex();
         tcChange();
@@ -401,14 +470,61 @@ bool TDokumentOmraade::LukAlle()
         Twinform *w = activeWin();
         if (!w)
             w = m_windows.last();
-        if (!w->Filnavn.isEmpty())
+        // One path a line: a name holding a line break cannot be listed.
+        if (!w->Filnavn.isEmpty() && !w->Filnavn.contains(u'\n') && !w->Filnavn.contains(u'\r'))
             reopen.append(w->Filnavn);
         subWindowOf(w)->close();
         processEvents();
     }
-    TextFile::writeLines(listFile, reopen);
+    QString error;
+    if (!TextFile::writeLines(listFile, reopen, &error))
+        ui::showError(window(), tr("Listen over åbne dokumenter %1 kunne ikke gemmes:\r%2").arg(listFile, error));
     m_lukAlleRunning = false;
     return ProgramLukkes && !m_saveFailedInClose;
+}
+
+void TDokumentOmraade::checkFilesOnDisk()
+{
+    // The questions below activate the main window again when they close.
+    if (m_checkingDisk || m_lukAlleRunning)
+        return;
+    m_checkingDisk = true;
+    const QList<Twinform *> all = m_windows;
+    for (Twinform *w : all) {
+        if (!m_windows.contains(w) || w->Filnavn.isEmpty())
+            continue;
+        const FileFacts::Stamp now = FileFacts::stampOf(w->Filnavn);
+        if (!now.exists || now == w->diskStamp || now == w->reloadDeclined)
+            continue;
+        QString q = QStringLiteral("Filen ") + fileNameOf(w->Filnavn)
+                    + QStringLiteral(" er ændret af et andet program.\rSkal den hentes igen?");
+        if (w->text().Modified())
+            q += QStringLiteral("\rDine ændringer i dokumentet går da tabt.");
+        activate(w);
+        const bool ja = ui::askYesNo(window(), q);
+        if (!m_windows.contains(w))
+            continue;
+        if (ja)
+            reload(w);
+        else
+            w->reloadDeclined = now;
+    }
+    m_checkingDisk = false;
+}
+
+bool TDokumentOmraade::reload(Twinform *w)
+{
+    const int caret = w->text().SelStart();
+    QString error;
+    if (!w->loadFile(w->Filnavn, &error)) {
+        ui::showError(window(), tr("Filen %1 kunne ikke hentes igen:\r%2").arg(w->Filnavn, error));
+        return false;
+    }
+    w->reloadDeclined = {};
+    w->text().setSelStart(std::min(caret, w->text().Length()));
+    w->XYinfo();
+    emit documentsChanged();
+    return true;
 }
 
 void TDokumentOmraade::InsertTab(const QString &cap)

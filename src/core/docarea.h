@@ -79,6 +79,10 @@ public:
     void LukDokument();
     // True when every window closed and nothing stopped the close-all.
     bool LukAlle();
+    // Offers to reload each document whose file another program has changed
+    // since it was read or saved here. The main window calls it whenever it
+    // becomes active again.
+    void checkFilesOnDisk();
 
     // Tab strip operations, by caption.
     void InsertTab(const QString &cap);
@@ -93,8 +97,11 @@ signals:
 
 private:
     bool writeDocument(Twinform *w, const QString &path);
+    bool mayOverwrite(Twinform *w, const QString &path);
+    bool reload(Twinform *w);
     bool saveAsTo(Twinform *w, QString name);
     bool askOnClose(Twinform *w);
+    void showAnotherThan(Twinform *w);
     void windowClosed(Twinform *w);
     void firstActivation(Twinform *w);
     void activated(Twinform *w);
@@ -106,6 +113,7 @@ private:
     QList<Twinform *> m_windows;   // in the order they were made
     bool m_saveFailedInClose = false;
     bool m_lukAlleRunning = false;
+    bool m_checkingDisk = false;
 };
 
 } // namespace taglund

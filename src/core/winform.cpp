@@ -1,4 +1,6 @@
 #include "core/winform.h"
+#include "core/rtf/rtfreader.h"
+#include "core/text/charsetdecision.h"
 #include "core/text/paths.h"
 
 #include <QCloseEvent>
@@ -15,7 +17,26 @@ std::function<bool(const QByteArray &, QTextDocument *, QString *)> Twinform::rt
 
 namespace {
 constexpr qsizetype kSplitLimit = 4 * 1024 * 1024;
+// A line longer than this, split at the window edge, costs the text layout
+// minutes (it looks for break points again and again); such a document opens
+// unsplit, where the line is laid out once.
+constexpr qsizetype kLongLineLimit = 20000;
+
+bool hasLineLongerThan(const QString &text, qsizetype limit)
+{
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r') {
+            if (i - start > limit)
+                return true;
+            start = i + 1;
+        }
+    }
+    return n - start > limit;
 }
+} // namespace
 std::function<QByteArray(const QTextDocument *)> Twinform::rtfWriter;
 
 QString untitledCaption(int docNo, const QString &docExt)
@@ -105,8 +126,11 @@ void Twinform::setCaption(const QString &cap)
 bool Twinform::loadFile(const QString &path, QString *error)
 {
     QByteArray bytes;
+    // Taken before reading: a change made while we read shows as a change.
+    const FileFacts::Stamp stamp = FileFacts::stampOf(path);
     if (!TextFile::readBytes(path, bytes, error))
         return false;
+    diskStamp = stamp;
     QTextDocument *doc = m_text->document();
     if (m_rich) {
         if (!rtfReader) {
@@ -116,15 +140,20 @@ bool Twinform::loadFile(const QString &path, QString *error)
         }
         if (!rtfReader(bytes, doc, error))
             return false;
+        rtfTab = rtfLostOnSave(bytes);
     } else {
-        const DecodedText d = TextFile::decodeDocument(bytes);
+        const DecodedText d = decodeDeclaredDocument(bytes, extensionOf(path));
         encoding = d.encoding;
+        lineEnd = TextFile::lineEndOf(d.text);
         // Splitting the lines of a huge file at the window edge means laying
         // out every paragraph on each change; such files open unsplit
-        // ("Linier opdeles" turns it back on).
-        if (bytes.size() > kSplitLimit && m_plain->splitsLines())
+        // ("Linier opdeles" turns it back on). So do files with a very long line.
+        if ((bytes.size() > kSplitLimit || hasLineLongerThan(d.text, kLongLineLimit)) && m_plain->splitsLines())
             m_plain->setSplitLines(false);
-        if (!fillInSteps(toEditorBreaks(d.text)))
+        bool masked = false;
+        const QString shown = maskSeparators(d.text, &masked);
+        doc->setProperty(kSeparatorsMasked, masked);
+        if (!fillInSteps(toEditorBreaks(shown)))
             return false;
     }
     doc->setModified(false);
@@ -172,7 +201,10 @@ bool Twinform::fillInSteps(const QString &text)
 bool Twinform::loadTemplate(const QString &path, QString *error)
 {
     // Loaded like a file, but the document stays untitled.
-    return loadFile(path, error);
+    if (!loadFile(path, error))
+        return false;
+    diskStamp = {};
+    return true;
 }
 
 QByteArray Twinform::contentBytes(TextEncoding *used) const
@@ -182,11 +214,13 @@ QByteArray Twinform::contentBytes(TextEncoding *used) const
             *used = TextEncoding::Cp1252;
         return rtfWriter(m_text->document());
     }
-    const QString t = m_text->Text();
-    const TextEncoding e = TextFile::encodingForSave(t, encoding);
+    QString t = m_text->Text();
+    if (m_text->document()->property(kSeparatorsMasked).toBool())
+        t = unmaskSeparators(t);
+    const TextEncoding e = decideDocumentCharset(t, DocExt, encoding).encoding;
     if (used)
         *used = e;
-    return TextFile::encode(t, e);
+    return TextFile::encode(TextFile::withLineEnd(t, lineEnd), e);
 }
 
 void Twinform::skiftNavn(const QString &newFile)

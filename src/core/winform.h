@@ -1,6 +1,7 @@
 #pragma once
 #include "core/editor.h"
 #include "core/text/doctext.h"
+#include "core/text/filefacts.h"
 #include "core/text/textfile.h"
 
 #include <QPointer>
@@ -44,6 +45,17 @@ public:
     bool musNede = false;
     // The encoding the document was read in; a save keeps it when it can.
     TextEncoding encoding = TextEncoding::Cp1252;
+    // What the RTF file held that a save drops ("billeder", "tabeller"), and
+    // whether the user has agreed to lose it.
+    QStringList rtfTab;
+    bool rtfTabGodkendt = false;
+    // The line ends of the file it was read from; a save keeps them.
+    LineEnd lineEnd = LineEnd::CrLf;
+    // The file as it was when last read or written here; a save that finds
+    // it different on disk asks before overwriting another program's work.
+    FileFacts::Stamp diskStamp;
+    // A change on disk the user chose not to reload; not offered again.
+    FileFacts::Stamp reloadDeclined;
 
     TDocText &text() { return *m_text; }
     const TDocText &text() const { return *m_text; }

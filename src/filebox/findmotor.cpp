@@ -323,7 +323,12 @@ bool tekstAf(const QString &path, const QByteArray &bytes, QString &tekst)
         tekst = doc.toRawText();
         return true;
     }
-    tekst = TextFile::decodeDocument(bytes).text;
+    // Plain ASCII reads the same under every rule the reader has; Qt's own
+    // conversion is the fast way there.
+    if (QtPrivate::isAscii(QLatin1StringView(bytes.constData(), bytes.size())))
+        tekst = QString::fromLatin1(bytes);
+    else
+        tekst = TextFile::decodeDocument(bytes).text;
     return true;
 }
 

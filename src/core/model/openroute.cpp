@@ -59,7 +59,9 @@ OpenDecision decideOpen(const QString &path, const QString &pattern, bool window
         d.route = OpenRoute::DocumentWindow;
     } else {
         d.route = OpenRoute::AskIfText;
-        d.question = {QStringLiteral("Filtypen ") + d.ext + QStringLiteral(" er ukendt."),
+        // A name without an extension would leave the question naming nothing.
+        d.question = {d.ext.isEmpty() ? QStringLiteral("Filen ") + fileNameOf(path) + QStringLiteral(" har ingen filtype.")
+                                      : QStringLiteral("Filtypen ") + d.ext + QStringLiteral(" er ukendt."),
                       QStringLiteral("Er det en tekstfil, der kan åbnes til redigering?")};
     }
     return d;
