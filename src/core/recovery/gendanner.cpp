@@ -1,4 +1,5 @@
 #include "core/recovery/gendanner.h"
+#include "core/text/filefacts.h"
 #include "core/docarea.h"
 #include "core/model/programpaths.h"
 #include "core/programhost.h"
@@ -217,6 +218,9 @@ bool TGendanner::gendan(const TForladteKopier &forladte, int i)
         return false;
     }
     w->encoding = f.post.encoding;
+    // The copy was read, but the document is its original: a save there is
+    // what "Gendan" chose (the box said when the file had changed since).
+    w->diskStamp = w->Filnavn.isEmpty() ? FileFacts::Stamp{} : FileFacts::stampOf(w->Filnavn);
     w->text().setModified(true);
     docs->activate(w);
     kopier(w);
