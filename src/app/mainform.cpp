@@ -352,7 +352,8 @@ void Tmainform::afslutUdefra()
         g->kopierAlleNu();
     QStringList open;
     for (Twinform *w : m_docs->windows())
-        if (!w->Filnavn.isEmpty())
+        // One path a line: a name holding a line break cannot be listed.
+        if (!w->Filnavn.isEmpty() && !w->Filnavn.contains(u'\n') && !w->Filnavn.contains(u'\r'))
             open << w->Filnavn;
     TextFile::writeLines(m_paths.dokumentfil, open);
     runShutdownSteps();
