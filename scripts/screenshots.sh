@@ -30,7 +30,7 @@ for style in "${styles[@]}"; do
   lines=("$style" 1080 862 60 160 10 "Courier New" 0 "$user" 0 0 "" 1 0 0 0 0 0 "" 0 0 1 1 0 1 0 0 "" 0 0 1 1 1 0 0 0 0)
   printf '%s\r\n' "${lines[@]}" > "$root/$user/options/mainoptions.txt"
   shot="$out/hovedvindue-${style,,}.png"
-  TAGLUND_ROOT="$root" "$here/scripts/screenshot.sh" "$shot" 6 "$page" >/dev/null 2>&1
+  TAGLUND_ROOT="$root" "$here/scripts/screenshot.sh" "$shot" "${SHOT_WAIT:-6}" "$page" >/dev/null 2>&1
   # The window stands at (160, 60) on the virtual screen; keep it and its frame.
   convert "$shot" -crop 1096x900+152+40 +repage "$shot"
   echo "$shot"
