@@ -13,6 +13,7 @@
 #include "app/recentcommands.h"
 #include "core/recovery/gendanner.h"
 #include "css/csskommandoer.h"
+#include "filebox/filbokskommandoer.h"
 #include "ftp/ftpkommandoer.h"
 #include "generators/generatorkommandoer.h"
 #include "html/htmlcommands.h"
@@ -43,6 +44,7 @@ void composeProgram(Tmainform *main)
     new TDokumentKnapper(main, main);
     new TGeneratorKommandoer(main, &html->taginf(), main);
     new TFtpKommandoer(main, main);
+    new TFilboksKommandoer(main, main);
     auto *css = new TCssKommandoer(main, main);
     // A preview shows the rewritten style sheet, never the cached one.
     css->setPreviewAabner([info](const QString &s, const QString &e) { info->viewer()->HelpInfoFresh(s, e); });
