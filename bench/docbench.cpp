@@ -1,15 +1,21 @@
-// Opening, measuring and typing in large documents, and typing while a
-// recovery copy of the document is being written.
-//   build/bench/docbench [FILE]   (without FILE: generated 1 MB and 50 MB pages, and a 10 MB page for the copies)
+// Opening, measuring and typing in large documents, typing while a
+// recovery copy of the document is being written, and the same with the
+// code coloured and without.
+//   build/bench/docbench [FILE]   (without FILE: generated 1 MB and 50 MB pages, a 10 MB page for the
+//                                  copies and a 1 MB page of mixed HTML, CSS and script for the colouring)
 #include "core/recovery/gendanskriver.h"
 #include "core/winform.h"
 #include "core/text/textfile.h"
+#include "highlight/kodevisning.h"
+#include "html/tagset.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 using namespace taglund;
 
@@ -121,6 +127,98 @@ static void measureCopies(const QString &path)
                 plain > 0 ? copying / plain : 0.0, double(snapshotNs) / rounds / 1e6, double(copyNs) / rounds / 1e6);
 }
 
+// Opening a page and typing in it, with colouring (and the current line and
+// matching tag) on and off. Each figure is the median of several runs.
+static void measureColouring(const QString &path)
+{
+    TTagSet noEnd;
+    noEnd.setEntries(TTagPartner::builtInNoEndTags());
+    struct Figures {
+        double open, key, startTag, endTag;
+    };
+    auto run = [&](bool colour) {
+        QElapsedTimer t;
+        t.start();
+        Twinform::Oprettelse o;
+        o.DocNo = 1;
+        o.Filnavn = path;
+        Twinform w(o);
+        w.resize(1000, 700);
+        w.show();
+        QString error;
+        w.loadFile(path, &error);
+        if (colour)
+            (new TKodeVisning(w.plainEditor(), QStringLiteral(".html"), noEnd))->setValg({true, true});
+        QCoreApplication::processEvents();
+        Figures f{};
+        f.open = double(t.nsecsElapsed()) / 1e6;
+        w.text().setSelStart(w.text().LineIndex(w.text().LineCount() / 2) + 1);
+        QCoreApplication::processEvents();
+        const int keys = 20;
+        t.restart();
+        for (int i = 0; i < keys; ++i) {
+            QTest::keyClick(w.editorWidget(), Qt::Key_A);
+            QCoreApplication::processEvents();
+        }
+        f.key = double(t.nsecsElapsed()) / 1e6 / keys;
+        if (TKodeVisning *v = TKodeVisning::of(w.plainEditor())) {
+            // The worst start tag looks for its end tag through the whole page;
+            // an end tag finds its start tag in the index.
+            w.text().setSelStart(w.text().FindText(QStringLiteral("<body"), 0, w.text().Length()) + 2);
+            t.restart();
+            v->markNow();
+            f.startTag = double(t.nsecsElapsed()) / 1e6;
+            w.text().setSelStart(w.text().FindText(QStringLiteral("</body"), 0, w.text().Length()) + 2);
+            t.restart();
+            v->markNow();
+            f.endTag = double(t.nsecsElapsed()) / 1e6;
+        }
+        return f;
+    };
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::vector<double> open[2], key[2], startTag, endTag;
+    for (int i = 0; i < 5; ++i) {
+        for (int colour = 0; colour < 2; ++colour) {
+            const Figures f = run(colour);
+            open[colour].push_back(f.open);
+            key[colour].push_back(f.key);
+            if (colour) {
+                startTag.push_back(f.startTag);
+                endTag.push_back(f.endTag);
+            }
+        }
+    }
+    const double o0 = median(open[0]), o1 = median(open[1]), k0 = median(key[0]), k1 = median(key[1]);
+    std::printf("%-12s %9.1f MB  uncoloured: open %7.1f ms  key %6.2f ms\n", qPrintable(QFileInfo(path).fileName()),
+                double(QFileInfo(path).size()) / 1e6, o0, k0);
+    std::printf("%-12s %9.1f MB  coloured:   open %7.1f ms  key %6.2f ms  (open %.2fx, key %.2fx)"
+                "  matching tag: start tag %.2f ms, end tag %.2f ms\n",
+                qPrintable(QFileInfo(path).fileName()), double(QFileInfo(path).size()) / 1e6, o1, k1, o1 / o0,
+                k1 / k0, median(startTag), median(endTag));
+}
+
+// A page of the usual mix: a style sheet, paragraphs with links and
+// entities, comments, and script blocks.
+static QByteArray mixedPage(int bytes)
+{
+    QByteArray page = "<!DOCTYPE html>\r\n<html lang=\"da\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<style>\r\n"
+                      "body { margin: 0; font-family: sans-serif; }\r\n.nav > li a:hover { color: #c00; }\r\n"
+                      "</style>\r\n</head>\r\n<body>\r\n";
+    const QByteArray block =
+        "<div class=\"kort\" style=\"padding: 4px\">\r\n"
+        "  <h2>Overskrift &amp; mere</h2>\r\n"
+        "  <p>Lorem ipsum <a href=\"side.html#top\">dolor</a> sit amet, <b>consectetur</b> adipiscing.</p>\r\n"
+        "  <!-- en kommentar -->\r\n"
+        "  <script>\r\n  var n = 10; /* tal */ if (n > 2) { document.title = \"x\"; }\r\n  </script>\r\n"
+        "</div>\r\n";
+    while (page.size() < bytes)
+        page += block;
+    return page + "</body>\r\n</html>\r\n";
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
@@ -129,9 +227,13 @@ int main(int argc, char **argv)
     if (argc > 1) {
         measure(QString::fromLocal8Bit(argv[1]));
         measureCopies(QString::fromLocal8Bit(argv[1]));
+        measureColouring(QString::fromLocal8Bit(argv[1]));
         return 0;
     }
     QTemporaryDir dir;
+    const QString mixed = dir.filePath(QStringLiteral("farver1mb.html"));
+    TextFile::writeBytes(mixed, mixedPage(1000000));
+    measureColouring(mixed);
     const QByteArray line = "<p class=\"x\">Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod.</p>\r\n";
     for (int mb : {1, 50, 10}) {
         QByteArray page;

@@ -14,7 +14,7 @@ import os
 import re
 import sys
 
-SUBSYSTEMS = {"html", "structures", "script", "generators", "css", "filebox", "tools", "ftp"}
+SUBSYSTEMS = {"html", "structures", "script", "generators", "css", "filebox", "tools", "ftp", "highlight"}
 BELOW = {
     "platform": set(),
     "ui": {"platform"},

@@ -1,0 +1,87 @@
+#pragma once
+#include "highlight/hlregler.h"
+
+#include <QColor>
+#include <QSyntaxHighlighter>
+#include <QTextCharFormat>
+#include <array>
+
+class QPalette;
+
+namespace taglund {
+
+// The formats of the kinds of text, for a light or a dark editor. Each
+// format carries its kind (kKategoriProperty), so what was coloured can be
+// read back from a block's formats.
+struct TFarveSkema {
+    std::array<QTextCharFormat, kKategoriAntal> formater;
+    QColor linjeMarkering;   // the current line
+    QColor tagMarkering;     // the matching tag
+    QColor margenTekst, margenBaggrund, margenAktiv;
+    bool moerk = false;
+
+    static TFarveSkema lyst();
+    static TFarveSkema moerkt();
+    // By the editor's own base colour, so it follows the visual style.
+    static TFarveSkema forPalette(const QPalette &p);
+};
+constexpr int kKategoriProperty = QTextFormat::UserProperty + 71;
+
+// The coloured document's highlighter: one per language family, each
+// reading lines with its scanner; the block state carries comments,
+// strings, script and style bodies and ASP blocks to the next line.
+class TFarver : public QSyntaxHighlighter {
+    Q_OBJECT
+public:
+    TFarver(TSprog sprog, QTextDocument *doc);
+    TSprog sprog() const { return m_sprog; }
+    void setSkema(const TFarveSkema &skema);
+    const TFarveSkema &skema() const { return m_skema; }
+
+protected:
+    void highlightBlock(const QString &text) override;
+    virtual int scan(QStringView line, int state, TSpans &out) = 0;
+
+private:
+    TSprog m_sprog;
+    TFarveSkema m_skema;
+    TSpans m_spans;
+};
+
+// Pages: HTML with CSS in <style> and style="", JavaScript (or VBScript by
+// its language attribute) in <script>; ASP blocks as VBScript; WSF files.
+class THtmlFarver : public TFarver {
+    Q_OBJECT
+public:
+    using TFarver::TFarver;
+
+protected:
+    int scan(QStringView line, int state, TSpans &out) override;
+};
+
+class TCssFarver : public TFarver {
+    Q_OBJECT
+public:
+    explicit TCssFarver(QTextDocument *doc) : TFarver(TSprog::Css, doc) {}
+
+protected:
+    int scan(QStringView line, int state, TSpans &out) override;
+};
+
+// JavaScript, VBScript, batch and PowerShell, each by its rule table.
+class TScriptFarver : public TFarver {
+    Q_OBJECT
+public:
+    TScriptFarver(TSprog sprog, QTextDocument *doc) : TFarver(sprog, doc), m_regler(reglerFor(sprog)) {}
+
+protected:
+    int scan(QStringView line, int state, TSpans &out) override;
+
+private:
+    const TSprogRegler &m_regler;
+};
+
+// The highlighter for a language, or none for plain text.
+TFarver *lavFarver(TSprog sprog, QTextDocument *doc);
+
+} // namespace taglund

@@ -1,0 +1,156 @@
+#include "highlight/kodevisning.h"
+#include "highlight/linjemargen.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace taglund {
+
+namespace {
+
+constexpr char kProperty[] = "taglundKodeVisning";
+
+// The size the document has in a file with CR LF line ends, as the window
+// measured it when it chose to stop splitting lines.
+qsizetype fileSize(const QTextDocument *doc)
+{
+    return qsizetype(doc->characterCount()) + doc->blockCount();
+}
+
+bool hasTags(TSprog s)
+{
+    return s == TSprog::Html || s == TSprog::Asp || s == TSprog::Wsf;
+}
+
+} // namespace
+
+TKodeVisning::TKodeVisning(QPlainTextEdit *editor, const QString &ext, const TTagSet &noEndTag)
+    : QObject(editor->document()), m_editor(editor), m_text(editor->document()), m_sprog(sprogFor(ext)),
+      m_skema(TFarveSkema::forPalette(editor->palette())), m_partner(m_text, noEndTag)
+{
+    m_valg.farver = false;
+    m_valg.linjenumre = false;
+    m_forStor = fileSize(editor->document()) > kFarveGraense;
+    editor->setProperty(kProperty, QVariant::fromValue<QObject *>(this));
+    editor->installEventFilter(this);
+    m_tagTimer.setSingleShot(true);
+    m_tagTimer.setInterval(40);
+    connect(&m_tagTimer, &QTimer::timeout, this, &TKodeVisning::findMatch);
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &TKodeVisning::caretMoved);
+    connect(editor->document(), &QTextDocument::contentsChange, this, &TKodeVisning::contentsChanged);
+}
+
+TKodeVisning::~TKodeVisning() = default;
+
+TKodeVisning *TKodeVisning::of(QPlainTextEdit *editor)
+{
+    return editor ? qobject_cast<TKodeVisning *>(editor->property(kProperty).value<QObject *>()) : nullptr;
+}
+
+void TKodeVisning::setValg(const TVisningsValg &valg)
+{
+    m_valg = valg;
+    const bool colour = valg.farver && !m_forStor && m_sprog != TSprog::Ingen;
+    if (colour && !m_farver) {
+        m_farver = lavFarver(m_sprog, m_editor->document());
+        m_farver->setSkema(m_skema);
+    } else if (!colour && m_farver) {
+        delete m_farver;
+    }
+    if (valg.linjenumre && !m_margen) {
+        m_margen = new TLinjeMargen(m_editor);
+        m_margen->setSkema(m_skema);
+    } else if (!valg.linjenumre && m_margen) {
+        m_margen->detach();
+        delete m_margen;
+    }
+    m_match = {};
+    if (valg.farver && !m_forStor && hasTags(m_sprog))
+        findMatch();
+    applyMarks();
+}
+
+void TKodeVisning::caretMoved()
+{
+    if (!m_valg.farver)
+        return;
+    // The current line moves at once; the partner is looked for when the caret rests.
+    if (!m_forStor && hasTags(m_sprog))
+        m_tagTimer.start();
+    applyMarks();
+}
+
+void TKodeVisning::contentsChanged(int pos, int removed, int added)
+{
+    m_partner.edit(pos, removed, added);
+    if (m_match.here.valid())
+        m_match = {};
+    if (!m_forStor && fileSize(m_editor->document()) > kFarveGraense) {
+        // Pasted past the limit: colouring a document this size would cost every key.
+        m_forStor = true;
+        m_tagTimer.stop();
+        if (m_farver)
+            m_farver->deleteLater();
+        m_farver = nullptr;
+    }
+}
+
+void TKodeVisning::markNow()
+{
+    m_tagTimer.stop();
+    if (m_valg.farver && !m_forStor && hasTags(m_sprog))
+        findMatch();
+}
+
+void TKodeVisning::findMatch()
+{
+    m_match = m_partner.find(m_editor->textCursor().position());
+    applyMarks();
+}
+
+void TKodeVisning::applyMarks()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    if (m_valg.farver) {
+        QTextEdit::ExtraSelection line;
+        line.format.setBackground(m_skema.linjeMarkering);
+        line.format.setProperty(QTextFormat::FullWidthSelection, true);
+        line.cursor = m_editor->textCursor();
+        line.cursor.clearSelection();
+        marks << line;
+        if (m_match.found()) {
+            for (const TTagPartner::Tag &t : {m_match.here, m_match.partner}) {
+                QTextEdit::ExtraSelection tag;
+                tag.format.setBackground(m_skema.tagMarkering);
+                tag.cursor = QTextCursor(m_editor->document());
+                tag.cursor.setPosition(t.start);
+                tag.cursor.setPosition(t.end, QTextCursor::KeepAnchor);
+                marks << tag;
+            }
+        }
+    }
+    m_editor->setExtraSelections(marks);
+}
+
+void TKodeVisning::updateSkema()
+{
+    const TFarveSkema s = TFarveSkema::forPalette(m_editor->palette());
+    if (s.moerk == m_skema.moerk)
+        return;
+    m_skema = s;
+    if (m_farver)
+        m_farver->setSkema(s);
+    if (m_margen)
+        m_margen->setSkema(s);
+    applyMarks();
+}
+
+bool TKodeVisning::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == m_editor && (e->type() == QEvent::PaletteChange || e->type() == QEvent::StyleChange))
+        updateSkema();
+    return QObject::eventFilter(o, e);
+}
+
+} // namespace taglund
