@@ -136,7 +136,8 @@ private slots:
         QTest::newRow("utf16 kept") << QByteArray("\xFF\xFE" "a\0", 4) << "b" << QByteArray("\xFF\xFE" "b\0a\0", 6);
         QTest::newRow("beyond cp1252") << QByteArray("a") << QString::fromUtf8("☃")
                                        << QByteArray("\xEF\xBB\xBF\xE2\x98\x83" "a");
-        QTest::newRow("lf file gets cr lf") << QByteArray("a\nb\n") << "" << QByteArray("a\r\nb\r\n");
+        // A file keeps the line ends it was written with.
+        QTest::newRow("lf file keeps lf") << QByteArray("a\nb\n") << "" << QByteArray("a\nb\n");
     }
     void savedBytes()
     {
