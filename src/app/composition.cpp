@@ -16,6 +16,7 @@
 #include "filebox/filbokskommandoer.h"
 #include "ftp/ftpkommandoer.h"
 #include "generators/generatorkommandoer.h"
+#include "highlight/farvekommandoer.h"
 #include "html/htmlcommands.h"
 #include "script/scriptkommandoer.h"
 #include "script/vbsform.h"
@@ -49,6 +50,7 @@ void composeProgram(Tmainform *main)
     // A preview shows the rewritten style sheet, never the cached one.
     css->setPreviewAabner([info](const QString &s, const QString &e) { info->viewer()->HelpInfoFresh(s, e); });
     new TScriptKommandoer(main, main);
+    new TFarveKommandoer(main, main);
 }
 
 } // namespace taglund
