@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 #include "core/commandregistry.h"
 #include "core/subsystem.h"
+#include "filebox/filbokskommandoer.h"
 
 namespace taglund {
 
@@ -52,6 +53,30 @@ void TDokumentVaert::decorateWindow(Twinform *w)
     };
     QObject::connect(w, &Twinform::keyReleased, m_main, released);
     QObject::connect(w, &Twinform::mouseReleased, m_main, released);
+}
+
+void TDokumentVaert::skiftDir(const QString &path)
+{
+    if (auto *f = m_main->part<TFilboksKommandoer>())
+        f->skiftDir(path);
+}
+
+bool TDokumentVaert::fileboxServesAsSaveBox() const
+{
+    auto *f = m_main->part<TFilboksKommandoer>();
+    return f && f->fileboxServesAsSaveBox();
+}
+
+void TDokumentVaert::armFileboxSave(Twinform *w, bool showBox)
+{
+    if (auto *f = m_main->part<TFilboksKommandoer>())
+        f->armFileboxSave(w, showBox);
+}
+
+QString TDokumentVaert::fileboxFolder() const
+{
+    auto *f = m_main->part<TFilboksKommandoer>();
+    return f ? f->fileboxFolder() : QString();
 }
 
 } // namespace taglund

@@ -27,6 +27,11 @@ public:
     void documentSaved(Twinform *w) override;
     bool mayCloseDocument(Twinform *w) const override;
     void decorateWindow(Twinform *w) override;
+    // The file box follows documents and serves as the save-as panel.
+    void skiftDir(const QString &path) override;
+    bool fileboxServesAsSaveBox() const override;
+    void armFileboxSave(Twinform *w, bool showBox) override;
+    QString fileboxFolder() const override;
 
 private:
     Tmainform *m_main;

@@ -11,6 +11,7 @@
 #include "core/richbars.h"
 #include "core/recovery/gendanner.h"
 #include "core/subsystem.h"
+#include "filebox/filbokskommandoer.h"
 #include "generators/generatorkommandoer.h"
 #include "platform/signalcatcher.h"
 #include "core/text/filefacts.h"
@@ -177,8 +178,10 @@ void Tmainform::registerCommands()
     auto *catcher = new platform::SignalCatcher(this);
     connect(catcher, &platform::SignalCatcher::caught, this, [this] { afslutUdefra(); });
     connect(part<TSenesteKommandoer>(), &TSenesteKommandoer::folderChosen, this, [this](const QString &folder) {
-        // Until the file box can show it, the open dialog starts there.
-        openFileDialog(folder);
+        if (auto *f = part<TFilboksKommandoer>())
+            f->visSenesteMappe(folder);
+        else
+            openFileDialog(folder);
     });
 }
 
@@ -290,7 +293,8 @@ void Tmainform::firstShow()
     // the files below never open over their recovered text.
     if (auto *g = part<TGendanner>())
         g->tilbydGendannelse();
-    // The file box places itself here once it is part of the program.
+    if (auto *f = part<TFilboksKommandoer>())
+        f->foersteVisning();
     const auto open = [this](const QString &f) { openwin(f, extensionOf(f)); };
     const QStringList notOpened = openCommandLine(m_arguments, open);
     if (!notOpened.isEmpty())
