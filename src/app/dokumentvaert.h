@@ -27,10 +27,8 @@ public:
     void documentSaved(Twinform *w) override;
     bool mayCloseDocument(Twinform *w) const override;
     void decorateWindow(Twinform *w) override;
-    // The file box follows documents and serves as the save-as panel.
+    // The file box follows documents, and the save dialog starts in its folder.
     void skiftDir(const QString &path) override;
-    bool fileboxServesAsSaveBox() const override;
-    void armFileboxSave(Twinform *w, bool showBox) override;
     QString fileboxFolder() const override;
 
 private:

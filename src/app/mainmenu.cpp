@@ -90,6 +90,9 @@ const QList<TMenuRow> &mainMenuRows()
         {"Vindue", nullptr, "ALukAlle", "Luk alle", ""},
         {"Vindue", nullptr, "", "", ""},
         {"Vindue", nullptr, "ADokInfo", "Dokument information...", ""},
+        {"Vindue", nullptr, "", "", ""},
+        {"Vindue", nullptr, "AFarvekode", "Farvelæg koden", ""},
+        {"Vindue", nullptr, "ALinjenumre", "Linjenumre", ""},
 
         {"VbScript", nullptr, "AVbsAlt", "Alt", "Ctrl+Alt+Q"},
         {"VbScript", nullptr, "AVbsLinje", "Linje", "Ctrl+Alt+W"},

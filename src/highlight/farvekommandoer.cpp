@@ -99,6 +99,11 @@ void TFarveKommandoer::addToMenu()
     QMenu *menu = m_host->menu(QStringLiteral("Vindue"));
     if (!menu)
         return;
+    // The main menu's table already places them.
+    if (menu->actions().contains(m_host->commands()->action(kFarvekode))) {
+        m_inMenu = true;
+        return;
+    }
     menu->addSeparator();
     menu->addAction(m_host->commands()->action(kFarvekode));
     menu->addAction(m_host->commands()->action(kLinjenumre));
