@@ -23,7 +23,7 @@ const webref = require('@webref/css/css.json');
 const outArg = process.argv.indexOf('--out');
 const programDir = outArg > 0 ? path.join(process.argv[outArg + 1], 'Program') : path.join(here, '..', '..', 'data', 'Program');
 
-// Types the data package has no syntax for are taken from the specifications' own index.
+// Types the data package has no syntax for are taken from the standards' own index.
 const webrefTypes = new Map();
 for (const t of webref.types) if (t.syntax && !webrefTypes.has(t.name)) webrefTypes.set(t.name, t.syntax);
 

@@ -1,5 +1,5 @@
 // The curated placing of every CSS property in one of the browser's 22
-// groups. The data package groups properties by specification module; a
+// groups. The data package groups properties by standards module; a
 // module goes to the group a user would look in, and the few properties
 // whose module says little about them are placed one by one.
 

@@ -19,9 +19,9 @@ namespace taglund::test {
 
 // Writes a tree from lines: "dir/" a folder, "dir/a.txt=text" a file with
 // its text ("dir/a.txt" alone: empty), "link->target" a symbolic link.
-inline void makeTree(const QString &root, const QStringList &spec)
+inline void makeTree(const QString &root, const QStringList &entries)
 {
-    for (const QString &line : spec) {
+    for (const QString &line : entries) {
         if (line.contains(QLatin1String("->"))) {
             const QString link = line.section(QLatin1String("->"), 0, 0);
             const QString target = line.section(QLatin1String("->"), 1);
