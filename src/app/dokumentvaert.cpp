@@ -61,6 +61,18 @@ void TDokumentVaert::skiftDir(const QString &path)
         f->skiftDir(path);
 }
 
+bool TDokumentVaert::fileboxServesAsSaveBox() const
+{
+    auto *f = m_main->part<TFilboksKommandoer>();
+    return f && f->fileboxServesAsSaveBox();
+}
+
+void TDokumentVaert::armFileboxSave(Twinform *w, bool showBox)
+{
+    if (auto *f = m_main->part<TFilboksKommandoer>())
+        f->armFileboxSave(w, showBox);
+}
+
 QString TDokumentVaert::fileboxFolder() const
 {
     auto *f = m_main->part<TFilboksKommandoer>();

@@ -27,8 +27,11 @@ public:
     void documentSaved(Twinform *w) override;
     bool mayCloseDocument(Twinform *w) const override;
     void decorateWindow(Twinform *w) override;
-    // The file box follows documents, and the save dialog starts in its folder.
+    // The file box follows documents; while it is visible it is the save-as
+    // panel, and otherwise the save dialog starts in its folder.
     void skiftDir(const QString &path) override;
+    bool fileboxServesAsSaveBox() const override;
+    void armFileboxSave(Twinform *w, bool showBox) override;
     QString fileboxFolder() const override;
 
 private:

@@ -1,4 +1,5 @@
 #include "structures/strukturpaneler.h"
+#include "filboksskjult.h"
 #include "core/commandregistry.h"
 #include "core/docarea.h"
 #include "app/mainform.h"
@@ -50,6 +51,7 @@ private slots:
         ui::setScript(&script);
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::closeFilebox(*main);
         Twinform *w = main->openwin(QString(), pattern);
         auto *p = w->findChild<TDokumentPaneler *>();
         QCOMPARE(p != nullptr, panel);
@@ -116,6 +118,7 @@ private slots:
         };
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::closeFilebox(*main);
         Twinform *w = main->openwin(QString(), pattern);
         QToolBar *bar = w->documentBar();
         QAction *run = nullptr;
@@ -156,6 +159,7 @@ private slots:
         ScopedDesktopShell useShell(&shell);
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::closeFilebox(*main);
         const QString file = root.file("noter.txt");
         test::writeAll(file, "tekst");
         Twinform *w = main->openwin(file);

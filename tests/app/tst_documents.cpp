@@ -1,11 +1,14 @@
 #include "html/htmlcommands.h"
+#include "filboksskjult.h"
 #include "app/mainform.h"
 #include "html/infotag.h"
 #include "core/text/textfile.h"
 #include "support/testsupport.h"
 #include "ui/questions.h"
 
+#include "core/commandregistry.h"
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QMdiArea>
 #include <QTabBar>
@@ -31,6 +34,7 @@ struct Fixture {
         };
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), args);
         main->show();
+        test::closeFilebox(*main);
     }
     ~Fixture()
     {
@@ -81,6 +85,27 @@ private slots:
         QVERIFY(f.docs()->GemSomDokument(w));
         QCOMPARE(w->Filnavn, f.file("script.asp"));
         QVERIFY(QFile::exists(f.file("script.asp")));
+    }
+
+    // In the real main window: "Gem som..." with the file box shown puts the
+    // box in save mode, and Enter in its name field saves there.
+    void saveAsThroughTheVisibleFilebox()
+    {
+        Fixture f;
+        auto *fb = f.main->part<TFilboksKommandoer>();
+        fb->visSenesteMappe(f.root.path());
+        Twinform *w = f.docs()->newFromType("*.html", false);
+        f.type(w, "<p>ny</p>");
+        f.main->commands()->updateAll();
+        f.main->commands()->action(QStringLiteral("AGemSom"))->trigger();
+        QVERIFY(w->Filnavn.isEmpty());
+        Topenfilform *box = fb->filboks();
+        QCOMPARE(box->windowTitle(), QString("Gem dokument"));
+        box->gemFelt()->setText("fra-boksen");
+        QTest::keyClick(box->gemFelt(), Qt::Key_Return);
+        QCOMPARE(w->Filnavn, f.file("fra-boksen.html"));
+        QCOMPARE(test::readAll(w->Filnavn), QByteArray("<p>ny</p>"));
+        QVERIFY(!w->text().Modified());
     }
 
     void cancelledSaveLeavesItUntitled()

@@ -1,4 +1,5 @@
 #include "core/commandregistry.h"
+#include "filboksskjult.h"
 #include "app/maincommands.h"
 #include "app/mainform.h"
 #include "app/mainmenu.h"
@@ -36,6 +37,7 @@ struct Start {
         DesktopShell::setInstance(&shell);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::closeFilebox(*main);
     }
     ~Start()
     {
