@@ -1,5 +1,7 @@
 #include "filebox/findmotor.h"
 #include "core/rtf/rtfreader.h"
+#include "core/text/charsetdecision.h"
+#include "core/text/paths.h"
 #include "core/text/textfile.h"
 
 #include <QDir>
@@ -328,7 +330,7 @@ bool tekstAf(const QString &path, const QByteArray &bytes, QString &tekst)
     if (QtPrivate::isAscii(QLatin1StringView(bytes.constData(), bytes.size())))
         tekst = QString::fromLatin1(bytes);
     else
-        tekst = TextFile::decodeDocument(bytes).text;
+        tekst = decodeDeclaredDocument(bytes, extensionOf(path)).text;
     return true;
 }
 

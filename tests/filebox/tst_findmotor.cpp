@@ -4,6 +4,8 @@
 // what it cannot read and goes on.
 #include "core/rtf/rtfreader.h"
 #include "core/text/doctext.h"
+#include "core/text/charsetdecision.h"
+#include "core/text/paths.h"
 #include "core/text/textfile.h"
 #include "filebox/findmotor.h"
 #include "support/testsupport.h"
@@ -160,6 +162,10 @@ private slots:
         QTest::newRow("UTF-16 with mark is text")
             << "s.txt" << QByteArray("\xff\xfe" "a\0\r\0\n\0h\0i\0t\0", 14) << "hit" << "2:hit";
         QTest::newRow("Kelvin sign in UTF-8") << "k.txt" << QByteArray("x \xe2\x84\xaa" "at") << "kat" << "2:x \u212Aat";
+        // Valid UTF-8 bytes in a page declared Windows-1252 are read as the page says.
+        QTest::newRow("declared windows-1252")
+            << "d.html" << QByteArray("<meta charset=\"windows-1252\">\xc3\xa6 hit") << "\u00c3\u00a6"
+            << "29:<meta charset=\"windows-1252\">\u00c3\u00a6 hit";
         QTest::newRow("RTF as its text")
             << "r.rtf" << QByteArray("{\\rtf1\\ansi {\\b hello}\\par w\\'e6rld}") << "w\u00e6rld" << "6:w\u00e6rld";
     }
@@ -182,7 +188,7 @@ private slots:
         if (name.endsWith(".rtf"))
             QVERIFY(readRichDocument(bytes, &qd).readable);
         else
-            doc.setText(toEditorBreaks(TextFile::decodeDocument(bytes).text));
+            doc.setText(toEditorBreaks(decodeDeclaredDocument(bytes, extensionOf(path)).text));
         for (const TFundRaekke &r : rows)
             QCOMPARE(doc.TextRange(r.position, r.position + int(find.size())).toLower(), find.toLower());
     }
