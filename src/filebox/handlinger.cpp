@@ -1,4 +1,5 @@
 #include "filebox/handlinger.h"
+#include "filebox/afspilningsliste.h"
 
 #include "platform/filetree.h"
 #include "platform/trash.h"
@@ -288,9 +289,20 @@ QStringList THandlinger::skabelon(const QString &extS)
 
 bool THandlinger::SkrivTekstfil(const QString &aFilename, int aFiltype)
 {
-    if (FOptaget || aFiltype != 0 || !gyldigtNavn(aFilename))
+    if (FOptaget || aFiltype < 0 || aFiltype > 3 || !gyldigtNavn(aFilename))
         return false;
-    const QStringList lines = skabelon(extOf(aFilename));
+    QStringList lines;
+    if (aFiltype == 0) {
+        lines = skabelon(extOf(aFilename));
+    } else {
+        // Every selected entry whose name has an extension, folders too.
+        QStringList items;
+        if (Struktur2)
+            for (int i = 0; i < Struktur2->count(); ++i)
+                if (Struktur2->isSelected(i) && !extOf(Struktur2->text(i)).isEmpty())
+                    items << Struktur2->text(i);
+        lines = afspilningsside(aFiltype, join(Grundmappe, QString()), items);
+    }
     QByteArray bytes;
     for (const QString &l : lines)
         bytes += l.toUtf8() + "\r\n";

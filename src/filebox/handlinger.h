@@ -44,7 +44,8 @@ public:
     // The entry's text after in-place editing ended. Call it after the
     // editor has closed: the list is rebuilt.
     QString RenameNode(int entry, const QString &oldNodeName, const QString &newNodeName, bool nyMappe);
-    // Type 0: a new text file from the template of its extension in Grundmappe.
+    // Type 0: a new text file from the template of its extension in Grundmappe;
+    // 1-3: the play-list page of the selected films, music or pictures.
     bool SkrivTekstfil(const QString &aFilename, int aFiltype);
     void SelectMapperFiler(int actionNumber);
     int OpenElementer();

@@ -2,6 +2,7 @@
 // before, the commands, the answers the boxes get, and the tree (with the
 // trash's top level as "kurv:") and every question and message after.
 #include "filboks_test.h"
+#include "support/testsupport.h"
 
 using namespace taglund;
 using namespace taglund::test;
@@ -39,6 +40,8 @@ private slots:
     void droppedPathsKeepTheirFolders();
     void progressTexts();
     void openSelected();
+    void playListPages_data();
+    void playListPages();
 };
 
 void TstOperations::operations_data()
@@ -386,4 +389,41 @@ void TstOperations::openSelected()
 }
 
 QTEST_MAIN(TstOperations)
+// A play list lists every selected entry whose name has an extension (a
+// folder "x.old" too), in list order, in a new page in the shown folder.
+void TstOperations::playListPages_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QString>("golden");
+    QTest::newRow("music") << 2 << QStringList{"a.mp3", "b.ogg"} << "musikliste.html";
+    QTest::newRow("films with a folder") << 1 << QStringList{"x.old", "film.mp4", "noext"} << "filmliste.html";
+    QTest::newRow("pictures") << 3 << QStringList{"p.png"} << "billedliste.html";
+}
+
+void TstOperations::playListPages()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, selected);
+    QFETCH(QString, golden);
+    static const char *const names[] = {"", "Film_afspilningsliste.html", "Musik_afspilningsliste.html",
+                                        "Billed_afspilningsliste.html"};
+    Filboks fb;
+    makeTree(fb.root, {"a.mp3=", "b.ogg=", "film.mp4=", "noext=", "p.png=", "x.old/"});
+    test::writeAll(fb.path(QString::fromLatin1(names[type])), "taken");
+    fb.vis(QString());
+    QVERIFY(fb.vaelg(selected));
+    QVERIFY(fb.funk.SkrivTekstfil(QString::fromLatin1(names[type]), type));
+    // The name taken already is kept; the new page gets a free one and is selected.
+    QCOMPARE(test::readAll(fb.path(QString::fromLatin1(names[type]))), QByteArray("taken"));
+    QCOMPARE(fb.liste.text(fb.liste.selected()), QFileInfo(fb.funk.Filnavn).fileName());
+    QVERIFY(fb.funk.Filnavn.endsWith(" (1).html"));
+    const QByteArray page = test::readAll(fb.funk.Filnavn);
+    QByteArray expected = test::readAll(QFINDTESTDATA("golden/" + golden));
+    QVERIFY(!expected.isEmpty());
+    expected.replace("$BASE", (fb.root + u'/').toUtf8());
+    expected.replace("\r\n", "\n").replace("\n", "\r\n");
+    QCOMPARE(QString::fromUtf8(page), QString::fromUtf8(expected));
+}
+
 #include "tst_operations.moc"
