@@ -57,7 +57,7 @@ const QList<FoldRisk> &foldRisks()
         for (char32_t u = 0x80; u <= 0xFFFF; ++u) {
             if (u >= 0xD800 && u <= 0xDFFF)
                 continue;
-            const QChar c(char16_t(u), 0);
+            const QChar c{char16_t(u)};
             const QChar cand[] = {c.toCaseFolded(), c.toLower(), c.toUpper()};
             for (QChar f : cand) {
                 if (f.unicode() >= 0x80 || !f.isLetter())
@@ -128,9 +128,16 @@ TFindMoenster::TFindMoenster(const QString &tekst, FindOptions valg)
     m_bytes = m_needle.toLatin1();
     if (!m_valg.matchCase) {
         m_bytes = m_bytes.toLower();
-        for (const FoldRisk &r : foldRisks())
+        std::vector<TFoldSoeg::Extra> extra;
+        for (const FoldRisk &r : foldRisks()) {
+            extra.push_back({r.tegn.unicode(), char(r.ascii)});
             if (m_bytes.contains(char(r.ascii)))
                 m_foldRisk = true;
+        }
+        // Qt's matcher folds every character through its tables; an ASCII
+        // needle needs only the ASCII letters and the few that fold to them.
+        m_fold = TFoldSoeg(m_bytes, std::move(extra));
+        m_brugFold = true;
     }
 }
 
@@ -141,7 +148,7 @@ qsizetype TFindMoenster::naeste(QStringView tekst, qsizetype from, std::optional
     qsizetype at = from;
     const qsizetype n = m_needle.size();
     while (true) {
-        at = m_matcher.indexIn(tekst, at);
+        at = m_brugFold ? m_fold.indexIn(tekst, at) : m_matcher.indexIn(tekst, at);
         if (at < 0)
             return -1;
         if (!m_valg.wholeWord)
@@ -164,7 +171,7 @@ bool TFindMoenster::kanIndeholde(const QByteArray &bytes) const
         return true;
     if (m_valg.matchCase)
         return contains(bytes, m_bytes);
-    if (contains(bytes.toLower(), m_bytes))
+    if (m_fold.indexIn(bytes.constData(), bytes.size(), 0) >= 0)
         return true;
     if (m_foldRisk) {
         for (const FoldRisk &r : foldRisks()) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "filebox/foldsoeg.h"
 #include "core/text/doctext.h"
 
 #include <QByteArray>
@@ -53,6 +54,8 @@ private:
     bool m_ascii = false;
     QByteArray m_bytes;  // the ASCII needle, lower case without match case
     bool m_foldRisk = false;  // holds a letter a non-ASCII character folds to
+    TFoldSoeg m_fold;         // an ASCII needle without match case
+    bool m_brugFold = false;
 };
 
 // Every hit in a text whose line breaks are CR LF, LF, lone CR, U+2028 or

@@ -150,6 +150,38 @@ private slots:
         QVERIFY(ours.Modified());
     }
 
+    // The folded search agrees with Qt's case-insensitive compare on every
+    // hit, letters outside ASCII that fold to ASCII ones included.
+    void foldedSearchAgreesWithQt()
+    {
+        const QString alphabet = QStringLiteral("aAkKsSx\u212A\u017F\u00e6\u00c6\r\n ");
+        quint32 seed = 7;
+        auto next = [&seed](int n) {
+            seed = seed * 1103515245u + 12345u;
+            return int((seed >> 16) % quint32(n));
+        };
+        for (int round = 0; round < 400; ++round) {
+            QString hay, needle;
+            const int len = next(60);
+            for (int i = 0; i < len; ++i)
+                hay += alphabet[next(alphabet.size())];
+            const int nlen = 1 + next(4);
+            for (int i = 0; i < nlen; ++i)
+                needle += QChar(u"aAkKsSx "[next(8)]);
+            const TFindMoenster m(needle, {});
+            QList<qsizetype> ours, qt;
+            for (qsizetype h = m.naeste(hay, 0); h >= 0; h = m.naeste(hay, h + 1))
+                ours << h;
+            for (qsizetype h = hay.indexOf(needle, 0, Qt::CaseInsensitive); h >= 0;
+                 h = hay.indexOf(needle, h + 1, Qt::CaseInsensitive))
+                qt << h;
+            QVERIFY2(ours == qt, qPrintable(needle + " in " + hay));
+            // The byte test never rules out a file holding a hit.
+            if (!qt.isEmpty())
+                QVERIFY(m.kanIndeholde(hay.toUtf8()));
+        }
+    }
+
     void filesAreReadAsTheDocumentReaderReadsThem_data()
     {
         QTest::addColumn<QString>("name");
