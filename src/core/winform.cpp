@@ -74,6 +74,8 @@ Twinform::Twinform(const Oprettelse &o, QWidget *parent) : QWidget(parent)
     layout->addWidget(m_split, 1);
     buildEditor(DocExt.compare(QStringLiteral(".rtf"), Qt::CaseInsensitive) == 0);
     setCaption(CapNavn);
+    m_layoutTimer.setInterval(0);
+    connect(&m_layoutTimer, &QTimer::timeout, this, &Twinform::layOutMore);
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -248,13 +250,25 @@ void Twinform::XYinfo()
 {
     if (!m_text)
         return;
-    LinieAntal = m_text->LineCount();
     const QPoint p = m_text->CaretPos();
+    LinieAntal = m_text->LineCountSoFar();
+    if (!m_text->LayoutComplete() && !m_layoutTimer.isActive())
+        m_layoutTimer.start();
     posX = p.x();
     posY = p.y();
     // Length of Text() (two characters per break) without building it.
     CharAntal = m_text->Length() + (m_text->document()->blockCount() - 1) - posY;
     emit caretMeasured(this);
+}
+
+void Twinform::layOutMore()
+{
+    // A few milliseconds a turn keeps keys and painting answered at once.
+    const bool done = !m_text || m_text->LayOutSome(4);
+    if (done)
+        m_layoutTimer.stop();
+    if (m_text && (done || ++m_layoutTicks % 25 == 0))
+        XYinfo();
 }
 
 void Twinform::setSplitLines(bool on)

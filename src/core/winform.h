@@ -5,6 +5,7 @@
 #include "core/text/textfile.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -111,6 +112,7 @@ private:
     void buildEditor(bool rich);
     bool fillInSteps(const QString &text);
     void setCaption(const QString &cap);
+    void layOutMore();
 
     QVBoxLayout *m_bars = nullptr;
     QToolBar *m_docBar = nullptr;
@@ -118,6 +120,10 @@ private:
     TPlainEditor *m_plain = nullptr;
     TRichEditor *m_rich = nullptr;
     std::unique_ptr<TDocText> m_text;
+    // Lays out the split lines a piece at a time while the program is idle,
+    // so a large page is on screen at once and its line count follows.
+    QTimer m_layoutTimer;
+    int m_layoutTicks = 0;
     bool m_closedSignalled = false;
 };
 

@@ -1,6 +1,7 @@
 #include "core/text/doctext.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -97,11 +98,16 @@ TDocText::TDocText(QTextDocument *doc, TCaretHost *host)
     // contentsChanged, not contentsChange: the latter only comes from a
     // document that has a layout, and engines use documents without one.
     m_watch = QObject::connect(doc, &QTextDocument::contentsChanged, doc, [this] { ++m_revision; });
+    // The line table follows edits paragraph by paragraph. Only documents
+    // with a layout report where they changed, and only they split lines.
+    m_blockWatch = QObject::connect(doc, &QTextDocument::contentsChange, doc,
+                                    [this](int pos, int, int added) { blocksChanged(pos, added); });
 }
 
 TDocText::~TDocText()
 {
     QObject::disconnect(m_watch);
+    QObject::disconnect(m_blockWatch);
 }
 
 QTextCursor TDocText::cursor() const
@@ -188,53 +194,137 @@ void TDocText::setSelText(const QString &text)
     apply(c);
 }
 
-int TDocText::linesIn(const QTextBlock &b) const
+void TDocText::syncTable() const
 {
-    if (!splitting() || !b.isVisible())
+    const bool split = splitting();
+    const int stamp = m_host ? m_host->layoutStamp() : 0;
+    const size_t blocks = size_t(m_doc->blockCount());
+    if (m_tableBuilt && m_tableSplit == split && m_tableLayoutStamp == stamp && m_lines.size() == blocks)
+        return;
+    m_lines.assign(blocks, 0);
+    m_prefix.assign(blocks + 1, 0);
+    m_prefixValid = 0;
+    m_tableSplit = split;
+    m_tableLayoutStamp = stamp;
+    m_tableBuilt = true;
+}
+
+void TDocText::blocksChanged(int pos, int added)
+{
+    if (!m_tableBuilt)
+        return;
+    const int count = m_doc->blockCount();
+    const QTextBlock first = m_doc->findBlock(pos);
+    if (!first.isValid()) {
+        m_tableBuilt = false;
+        return;
+    }
+    const int f = first.blockNumber();
+    QTextBlock last = m_doc->findBlock(pos + added);
+    const int lastNew = last.isValid() ? last.blockNumber() : count - 1;
+    // The paragraphs f..lastNew now stand where f..f + oldSpan - 1 stood.
+    const int newSpan = lastNew - f + 1;
+    const int oldSpan = newSpan - (count - int(m_lines.size()));
+    if (oldSpan < 1 || f + oldSpan > int(m_lines.size())) {
+        m_tableBuilt = false;
+        return;
+    }
+    auto at = m_lines.begin() + f;
+    if (newSpan >= oldSpan) {
+        std::fill(at, at + oldSpan, 0);
+        m_lines.insert(at + oldSpan, size_t(newSpan - oldSpan), 0);
+    } else {
+        m_lines.erase(at + newSpan, at + oldSpan);
+        std::fill(m_lines.begin() + f, m_lines.begin() + f + newSpan, 0);
+    }
+    m_prefix.resize(size_t(count) + 1);
+    m_prefixValid = std::min(m_prefixValid, f);
+}
+
+int TDocText::blockLines(int i, const QTextBlock &b, bool force) const
+{
+    if (m_lines[size_t(i)] > 0)
+        return m_lines[size_t(i)];
+    if (!b.isVisible())
         return 1;
     QTextLayout *l = b.layout();
     if (!l)
         return 1;
-    // Laying out every paragraph of a huge document would freeze the window
-    // for seconds, so beyond a few megabytes a paragraph the editor has not
-    // laid out yet (it lays out what is scrolled into view) counts as one line.
-    if (l->lineCount() == 0 && m_doc->characterCount() <= kFullLayoutLimit)
+    // Beyond a few megabytes a paragraph the editor has not laid out yet (it
+    // lays out what is scrolled into view) counts as one line: laying out
+    // all of them would freeze the window for seconds.
+    if (l->lineCount() == 0 && force && m_doc->characterCount() <= kFullLayoutLimit)
         m_doc->documentLayout()->blockBoundingRect(b);
-    return std::max(1, l->lineCount());
+    if (l->lineCount() == 0)
+        return 1;
+    m_lines[size_t(i)] = l->lineCount();
+    return m_lines[size_t(i)];
 }
 
-void TDocText::rebuildLineTable() const
+// Makes the running count exact up to paragraph `toBlock` (the count before
+// it), laying out what it needs; stops early once the deadline has passed or
+// the count has gone past line `pastLine`.
+bool TDocText::extendPrefix(int toBlock, qint64 deadlineNs, int pastLine) const
 {
-    const bool split = splitting();
-    const int stamp = m_host ? m_host->layoutStamp() : 0;
-    if (m_tableRevision == m_revision && m_tableSplit == split && m_tableLayoutStamp == stamp
-        && !m_linesBefore.empty())
-        return;
-    const int blocks = m_doc->blockCount();
-    m_linesBefore.assign(size_t(blocks) + 1, 0);
-    if (!split) {
-        for (int i = 0; i <= blocks; ++i)
-            m_linesBefore[size_t(i)] = i;
-    } else {
-        int total = 0;
-        int i = 0;
-        for (QTextBlock b = m_doc->begin(); b.isValid(); b = b.next(), ++i) {
-            m_linesBefore[size_t(i)] = total;
-            total += linesIn(b);
-        }
-        m_linesBefore[size_t(blocks)] = total;
+    syncTable();
+    toBlock = std::min(toBlock, int(m_lines.size()));
+    if (m_prefixValid >= toBlock)
+        return true;
+    QElapsedTimer clock;
+    if (deadlineNs >= 0)
+        clock.start();
+    int i = m_prefixValid;
+    QTextBlock b = m_doc->findBlockByNumber(i);
+    for (; i < toBlock && b.isValid(); ++i, b = b.next()) {
+        m_prefix[size_t(i) + 1] = m_prefix[size_t(i)] + blockLines(i, b, true);
+        m_prefixValid = i + 1;
+        if (pastLine >= 0 && m_prefix[size_t(i) + 1] > pastLine)
+            return true;
+        if (deadlineNs >= 0 && (i & 15) == 0 && clock.nsecsElapsed() > deadlineNs)
+            return m_prefixValid >= toBlock;
     }
-    m_tableRevision = m_revision;
-    m_tableSplit = split;
-    m_tableLayoutStamp = stamp;
+    return true;
+}
+
+int TDocText::prefixAt(int block) const
+{
+    extendPrefix(block);
+    return m_prefix[size_t(block)];
 }
 
 int TDocText::LineCount() const
 {
     if (!splitting())
         return m_doc->blockCount();
-    rebuildLineTable();
-    return m_linesBefore.back();
+    syncTable();
+    return prefixAt(int(m_lines.size()));
+}
+
+int TDocText::LineCountSoFar() const
+{
+    if (!splitting())
+        return m_doc->blockCount();
+    syncTable();
+    int total = m_prefix[size_t(m_prefixValid)];
+    for (size_t i = size_t(m_prefixValid); i < m_lines.size(); ++i)
+        total += std::max(1, m_lines[i]);
+    return total;
+}
+
+bool TDocText::LayoutComplete() const
+{
+    if (!splitting())
+        return true;
+    syncTable();
+    return m_prefixValid >= int(m_lines.size());
+}
+
+bool TDocText::LayOutSome(int budgetMs)
+{
+    if (!splitting())
+        return true;
+    syncTable();
+    return extendPrefix(int(m_lines.size()), qint64(budgetMs) * 1000000) && LayoutComplete();
 }
 
 bool TDocText::place(int line, LinePlace &out) const
@@ -242,13 +332,19 @@ bool TDocText::place(int line, LinePlace &out) const
     int blockNo = line;
     int sub = 0;
     if (splitting()) {
-        rebuildLineTable();
-        if (line < 0 || line >= m_linesBefore.back())
+        syncTable();
+        if (line < 0)
+            return false;
+        // Lay out only as far as the line asked for.
+        const int blocks = int(m_lines.size());
+        if (m_prefix[size_t(m_prefixValid)] <= line)
+            extendPrefix(blocks, -1, line);
+        if (line >= m_prefix[size_t(m_prefixValid)])
             return false;
         // The block whose range of lines holds this one.
-        auto it = std::upper_bound(m_linesBefore.begin(), m_linesBefore.end(), line);
-        blockNo = int(it - m_linesBefore.begin()) - 1;
-        sub = line - m_linesBefore[size_t(blockNo)];
+        const auto begin = m_prefix.begin(), end = m_prefix.begin() + m_prefixValid + 1;
+        blockNo = int(std::upper_bound(begin, end, line) - begin) - 1;
+        sub = line - m_prefix[size_t(blockNo)];
     } else if (line < 0 || line >= m_doc->blockCount()) {
         return false;
     }
@@ -352,10 +448,9 @@ int TDocText::LineFromChar(int pos) const
     const QTextBlock b = m_doc->findBlock(pos);
     if (!splitting())
         return b.isValid() ? b.blockNumber() : m_doc->blockCount() - 1;
-    rebuildLineTable();
     if (!b.isValid())
-        return std::max(0, m_linesBefore.back() - 1);
-    int line = m_linesBefore[size_t(b.blockNumber())];
+        return std::max(0, LineCount() - 1);
+    int line = prefixAt(b.blockNumber());
     if (splitting() && b.layout() && b.layout()->lineCount() > 1) {
         const QTextLine tl = b.layout()->lineForTextPosition(pos - b.position());
         if (tl.isValid())

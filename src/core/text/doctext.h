@@ -63,6 +63,12 @@ public:
     void setSelText(const QString &text);
 
     int LineCount() const;
+    // The line count without laying out what is not laid out yet: exact once
+    // LayoutComplete(); until then a paragraph not laid out counts as one line.
+    int LineCountSoFar() const;
+    bool LayoutComplete() const;
+    // Lays out paragraphs in order for about `budgetMs`; true when all are.
+    bool LayOutSome(int budgetMs);
     QString Line(int i) const;
     QStringList Lines() const;
     void setLine(int i, const QString &text);
@@ -100,22 +106,31 @@ private:
     QTextCursor cursor() const;
     void apply(const QTextCursor &c);
     bool splitting() const;
-    int linesIn(const QTextBlock &b) const;
-    void rebuildLineTable() const;
+    void syncTable() const;
+    int blockLines(int i, const QTextBlock &b, bool force) const;
+    bool extendPrefix(int toBlock, qint64 deadlineNs = -1, int pastLine = -1) const;
+    int prefixAt(int block) const;
+    void blocksChanged(int pos, int added);
     bool place(int line, LinePlace &out) const;
     void replaceRange(int from, int to, const QString &text);
 
     QTextDocument *m_doc;
     TCaretHost *m_host;
     QTextCursor m_ownCursor;
-    // Running count of laid-out lines before each block, rebuilt when the
-    // text, the layout or the splitting changes.
-    mutable std::vector<int> m_linesBefore;
-    mutable int m_tableRevision = -1;
+    // While lines are split: the laid-out lines of each paragraph (0: not
+    // known yet), and the running count before each paragraph, exact up to
+    // m_prefixValid. An edit forgets only the paragraphs it touched and the
+    // running count from there on; a new width or splitting forgets all.
+    // Nothing is laid out before someone asks for the lines it holds.
+    mutable std::vector<int> m_lines;
+    mutable std::vector<int> m_prefix;
+    mutable int m_prefixValid = 0;
     mutable bool m_tableSplit = false;
     mutable int m_tableLayoutStamp = -1;
+    mutable bool m_tableBuilt = false;
     int m_revision = 0;
     QMetaObject::Connection m_watch;
+    QMetaObject::Connection m_blockWatch;
     mutable QString m_textCache;
     mutable int m_textRevision = -1;
     mutable QString m_flatCache;  // caret offsets: breaks as '\n', for FindText
