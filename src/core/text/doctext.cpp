@@ -241,6 +241,14 @@ void TDocText::blocksChanged(int pos, int added)
     m_prefixValid = std::min(m_prefixValid, f);
 }
 
+// The editor drops the layout of paragraphs it re-lays out later (their line
+// count stays what it was); reading their lines needs the layout back.
+static void layOut(QTextDocument *doc, const QTextBlock &b)
+{
+    if (b.isValid() && b.layout() && b.layout()->lineCount() == 0 && doc->characterCount() <= kFullLayoutLimit)
+        doc->documentLayout()->blockBoundingRect(b);
+}
+
 int TDocText::blockLines(int i, const QTextBlock &b, bool force) const
 {
     if (m_lines[size_t(i)] > 0)
@@ -349,6 +357,8 @@ bool TDocText::place(int line, LinePlace &out) const
         return false;
     }
     const QTextBlock b = m_doc->findBlockByNumber(blockNo);
+    if (splitting())
+        layOut(m_doc, b);
     out.blockStart = b.position();
     const int blockLen = b.length() - 1;
     if (!splitting() || !b.layout() || b.layout()->lineCount() <= 1) {
@@ -451,6 +461,7 @@ int TDocText::LineFromChar(int pos) const
     if (!b.isValid())
         return std::max(0, LineCount() - 1);
     int line = prefixAt(b.blockNumber());
+    layOut(m_doc, b);   // its own lines too
     if (splitting() && b.layout() && b.layout()->lineCount() > 1) {
         const QTextLine tl = b.layout()->lineForTextPosition(pos - b.position());
         if (tl.isValid())
