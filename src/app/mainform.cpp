@@ -295,6 +295,15 @@ void Tmainform::firstShow()
         g->tilbydGendannelse();
     if (auto *f = part<TFilboksKommandoer>())
         f->foersteVisning();
+    // A large file must not keep the window off the screen.
+    m_startFilesPending = true;
+    QTimer::singleShot(0, this, &Tmainform::openStartFiles);
+}
+
+void Tmainform::openStartFiles()
+{
+    if (!std::exchange(m_startFilesPending, false))
+        return;
     const auto open = [this](const QString &f) { openwin(f, extensionOf(f)); };
     const QStringList notOpened = openCommandLine(m_arguments, open);
     if (!notOpened.isEmpty())
@@ -326,6 +335,7 @@ bool Tmainform::lukProgram()
 {
     if (m_shutdownDone)
         return true;
+    openStartFiles();   // so the document list written at the end keeps them
     if (!m_docs->LukAlle())
         return false;
     if (auto *g = part<TGendanner>())

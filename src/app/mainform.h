@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <array>
 #include <map>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -55,6 +54,8 @@ public:
 
     // Runs the shutdown; false when a document stopped it (the window stays open).
     bool lukProgram();
+    // True until the files of the command line and the document list are open.
+    bool startFilesPending() const { return m_startFilesPending; }
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -71,6 +72,7 @@ private:
     void registerCommands();
     void buildMenus();
     void firstShow();
+    void openStartFiles();
     void saveMainSettings();
     void runShutdownSteps();
     // SIGTERM or SIGHUP: the program ends at once, keeping copies and settings.
@@ -90,6 +92,7 @@ private:
     WordFinder m_wordFinder;
     std::array<QLabel *, 5> m_panels{};
     bool m_firstShow = false;
+    bool m_startFilesPending = false;
     bool m_shutdownDone = false;
 };
 

@@ -120,7 +120,16 @@ Twinform *TDokumentOmraade::makeWindow(const QString &filnavn, const QString &ne
         return nullptr;
     }
     if (!o.Filnavn.isEmpty() && QFileInfo::exists(o.Filnavn)) {
-        if (!w->loadFile(o.Filnavn, &error)) {
+        bool progressShown = false;
+        w->loadProgress = [this, &progressShown, name = fileNameOf(o.Filnavn)](int percent) {
+            progressShown = true;
+            m_host->setStatus(5, tr("Indlæser %1 ... %2%").arg(name).arg(percent));
+        };
+        const bool loaded = w->loadFile(o.Filnavn, &error);
+        w->loadProgress = nullptr;
+        if (progressShown)
+            m_host->setStatus(5, QString());
+        if (!loaded) {
             ui::showError(window(), tr("Filen %1 kunne ikke åbnes:\r%2").arg(o.Filnavn, error));
             delete w;
             return nullptr;

@@ -191,7 +191,11 @@ bool Twinform::fillInSteps(const QString &text)
         c.movePosition(QTextCursor::End);
         c.insertText(text.mid(at, end - at));
         at = end;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (loadProgress)
+            loadProgress(int(at * 100 / text.size()));
+        // The window is not among the documents yet, so nothing the user
+        // does meanwhile can save or change the half-read text.
+        QCoreApplication::processEvents();
         if (!alive)
             return false;
     }

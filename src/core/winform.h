@@ -89,6 +89,8 @@ public:
 
     // Asked when the window is about to close; false keeps it open.
     std::function<bool(Twinform *)> closeRequest;
+    // A file large enough to be read in pieces reports how far it has come.
+    std::function<void(int percent)> loadProgress;
     // Readers and writers for rich documents, set by the rich-text module.
     static std::function<bool(const QByteArray &, QTextDocument *, QString *)> rtfReader;
     static std::function<QByteArray(const QTextDocument *)> rtfWriter;

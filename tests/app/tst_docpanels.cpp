@@ -1,5 +1,5 @@
 #include "structures/strukturpaneler.h"
-#include "filboksskjult.h"
+#include "appstart.h"
 #include "core/commandregistry.h"
 #include "core/docarea.h"
 #include "app/mainform.h"
@@ -51,6 +51,7 @@ private slots:
         ui::setScript(&script);
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
         test::closeFilebox(*main);
         Twinform *w = main->openwin(QString(), pattern);
         auto *p = w->findChild<TDokumentPaneler *>();
@@ -118,6 +119,7 @@ private slots:
         };
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
         test::closeFilebox(*main);
         Twinform *w = main->openwin(QString(), pattern);
         QToolBar *bar = w->documentBar();
@@ -159,6 +161,7 @@ private slots:
         ScopedDesktopShell useShell(&shell);
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
         test::closeFilebox(*main);
         const QString file = root.file("noter.txt");
         test::writeAll(file, "tekst");

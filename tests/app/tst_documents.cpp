@@ -1,5 +1,5 @@
 #include "html/htmlcommands.h"
-#include "filboksskjult.h"
+#include "appstart.h"
 #include "app/mainform.h"
 #include "html/infotag.h"
 #include "core/text/textfile.h"
@@ -34,6 +34,7 @@ struct Fixture {
         };
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), args);
         main->show();
+        test::waitForStartFiles(*main);
         test::closeFilebox(*main);
     }
     ~Fixture()

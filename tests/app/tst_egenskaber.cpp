@@ -1,4 +1,5 @@
 #include "core/commandregistry.h"
+#include "appstart.h"
 #include "html/htmlcommands.h"
 #include "app/mainform.h"
 #include "app/filetypecommands.h"
@@ -54,6 +55,7 @@ struct Start {
         FileAssociations::setInstance(&assoc);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
     }
     ~Start()
     {

@@ -1,5 +1,5 @@
 #include "core/commandregistry.h"
-#include "filboksskjult.h"
+#include "appstart.h"
 #include "app/maincommands.h"
 #include "app/mainform.h"
 #include "app/mainmenu.h"
@@ -37,6 +37,7 @@ struct Start {
         DesktopShell::setInstance(&shell);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
         test::closeFilebox(*main);
     }
     ~Start()
@@ -162,6 +163,7 @@ private slots:
         s.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.main.get()));
         w->editorWidget()->setFocus();
+        QCoreApplication::processEvents();   // the commands' update after the new document
         QTest::keyClick(w->editorWidget(), Qt::Key_G, Qt::ControlModifier);
         QCOMPARE(s.main->findText(), QString("Blåbær-grød"));
         QCOMPARE(w->text().Text(), QString("<p>Blåbær-grød og fløde</p>"));

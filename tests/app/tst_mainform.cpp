@@ -1,4 +1,5 @@
 #include "core/commandregistry.h"
+#include "appstart.h"
 #include "app/mainform.h"
 #include "core/text/textfile.h"
 #include "support/testsupport.h"
@@ -25,6 +26,7 @@ struct Start {
         ui::setScript(&script);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), args);
         main->show();
+        test::waitForStartFiles(*main);
     }
     ~Start()
     {

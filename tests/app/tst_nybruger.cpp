@@ -4,6 +4,7 @@
 // on save, document-type ticks on the wrong type. Each through the real
 // main window and files on disk.
 #include "app/mainform.h"
+#include "appstart.h"
 #include "app/types/doktypeform.h"
 #include "core/commandregistry.h"
 #include "core/model/filetypes.h"
@@ -59,6 +60,7 @@ struct Program {
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->resize(1080, 862);
         main->show();
+        test::waitForStartFiles(*main);
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     }
     ~Program()
@@ -285,6 +287,7 @@ private slots:
             p.main.reset();
             p.main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
             p.main->show();
+            test::waitForStartFiles(*p.main);
             QVERIFY(QTest::qWaitForWindowExposed(p.main.get()));
             QCOMPARE(int(p.main->documents()->windows().size()), 1);
             QCOMPARE(p.main->documents()->windows().first()->Filnavn, path);

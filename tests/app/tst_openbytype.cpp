@@ -1,4 +1,5 @@
 #include "core/commandregistry.h"
+#include "appstart.h"
 #include "app/filetypecommands.h"
 #include "app/mainform.h"
 #include "core/model/reopenfiler.h"
@@ -33,6 +34,7 @@ struct Start {
         DesktopShell::setInstance(&shell);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
     }
     ~Start()
     {

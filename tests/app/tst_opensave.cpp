@@ -2,6 +2,7 @@
 // touch, that are not regular files, that belong to someone else, and
 // against damaged start-up lists.
 #include "app/mainform.h"
+#include "appstart.h"
 #include "core/text/textfile.h"
 #include "html/htmlcommands.h"
 #include "html/htmlpanel.h"
@@ -41,6 +42,7 @@ struct Fixture {
         ui::setScript(&script);
         main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), args);
         main->show();
+        test::waitForStartFiles(*main);
     }
     void stop()
     {
@@ -313,12 +315,14 @@ private slots:
         if (route == "open") {
             Tmainform main("/opt/taglund", {});
             main.show();
+            test::waitForStartFiles(main);
             QVERIFY(!main.openwin(path, extensionOf(path)));
             QCOMPARE(main.documents()->windows().size(), 0);
             QCOMPARE(script.messages, QStringList{opened});
         } else if (route == "command line") {
             Tmainform main("/opt/taglund", {path});
             main.show();
+            test::waitForStartFiles(main);
             QCOMPARE(main.documents()->windows().size(), 0);
             QCOMPARE(script.messages, QStringList{"Disse filer kunne ikke åbnes:\r" + path + ": er ikke en almindelig fil"});
         } else {
@@ -330,6 +334,7 @@ private slots:
             }
             Tmainform main("/opt/taglund", {});
             main.show();
+            test::waitForStartFiles(main);
             QCOMPARE(main.documents()->windows().size(), 0);
             QCOMPARE(script.messages, QStringList{opened});
         }

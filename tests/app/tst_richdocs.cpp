@@ -1,4 +1,5 @@
 #include "app/mainform.h"
+#include "appstart.h"
 #include "core/richtext/richpanel.h"
 #include "support/testsupport.h"
 #include "ui/questions.h"
@@ -21,6 +22,7 @@ private slots:
         ui::setScript(&script);
         auto main = std::make_unique<Tmainform>(QStringLiteral("/opt/taglund"), QStringList{});
         main->show();
+        test::waitForStartFiles(*main);
         test::writeAll(root.file("brev.RTF"),
                        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\pard Hej {\\b fed} tekst \\'e6\\u9731?\\par}");
         Twinform *w = main->openwin(root.file("brev.RTF"), ".RTF");
