@@ -1,4 +1,5 @@
 #include "core/winform.h"
+#include "core/plainlayout.h"
 #include "core/rtf/rtfreader.h"
 #include "core/text/charsetdecision.h"
 #include "core/text/paths.h"
@@ -100,8 +101,10 @@ void Twinform::buildEditor(bool rich)
         ed = m_rich;
     } else {
         m_plain = new TPlainEditor(this, this);
+        doc = new QTextDocument(m_plain);
+        doc->setDocumentLayout(new TPlainLayout(doc));
+        m_plain->setDocument(doc);
         m_plain->setFont(f);
-        doc = m_plain->document();
         host = m_plain;
         ed = m_plain;
     }
@@ -125,6 +128,26 @@ void Twinform::setCaption(const QString &cap)
     editorWidget()->setAccessibleName(cap);
 }
 
+// As toEditorBreaks, in the string's own buffer: the text only gets shorter.
+static void toEditorBreaksInPlace(QString &text)
+{
+    if (!text.contains(u'\r'))
+        return;
+    QChar *p = text.data();
+    const qsizetype n = text.size();
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'\r') {
+            p[o++] = u'\n';
+            if (i + 1 < n && p[i + 1] == u'\n')
+                ++i;
+        } else {
+            p[o++] = p[i];
+        }
+    }
+    text.truncate(o);
+}
+
 bool Twinform::loadFile(const QString &path, QString *error)
 {
     QByteArray bytes;
@@ -144,18 +167,28 @@ bool Twinform::loadFile(const QString &path, QString *error)
             return false;
         rtfTab = rtfLostOnSave(bytes);
     } else {
-        const DecodedText d = decodeDeclaredDocument(bytes, extensionOf(path));
+        DecodedText d = decodeDeclaredDocument(bytes, extensionOf(path));
+        const qsizetype size = bytes.size();
+        bytes = QByteArray();   // a large file is held once at a time, not three times
         encoding = d.encoding;
         lineEnd = TextFile::lineEndOf(d.text);
         // Splitting the lines of a huge file at the window edge means laying
         // out every paragraph on each change; such files open unsplit
         // ("Linier opdeles" turns it back on). So do files with a very long line.
-        if ((bytes.size() > kSplitLimit || hasLineLongerThan(d.text, kLongLineLimit)) && m_plain->splitsLines())
+        if ((size > kSplitLimit || hasLineLongerThan(d.text, kLongLineLimit)) && m_plain->splitsLines())
             m_plain->setSplitLines(false);
+        // The caret stays at the top while the text goes in: each change has
+        // the caret measured, and at the end of the text that would lay out
+        // every line before the window is even shown.
+        QTextCursor top(doc);
+        top.setKeepPositionOnInsert(true);
+        m_plain->setTextCursor(top);
         bool masked = false;
-        const QString shown = maskSeparators(d.text, &masked);
+        QString shown = maskSeparators(d.text, &masked);
+        d.text = QString();
         doc->setProperty(kSeparatorsMasked, masked);
-        if (!fillInSteps(toEditorBreaks(shown)))
+        toEditorBreaksInPlace(shown);
+        if (!fillInSteps(shown))
             return false;
     }
     doc->setModified(false);

@@ -1,6 +1,9 @@
 #include "highlight/farver.h"
 
+#include "core/text/formatchange.h"
+
 #include <QPalette>
+#include <QTextBlock>
 
 namespace taglund {
 
@@ -86,12 +89,71 @@ void TFarver::setSkema(const TFarveSkema &skema)
     if (skema.moerk == m_skema.moerk)
         return;
     m_skema = skema;
-    if (document())
+    if (document()) {
+        TFormatOnlyScope scope(document());
         rehighlight();
+    }
+}
+
+void TFarver::start(int blokke)
+{
+    if (!document())
+        return;
+    // Also ends the full pass Qt would make once the event loop runs.
+    TFormatOnlyScope scope(document());
+    m_fremad = true;
+    m_stop = blokke;
+    rehighlight();
+    m_fremad = false;
+}
+
+int TFarver::foersteVentende() const
+{
+    const QTextDocument *doc = document();
+    if (!doc)
+        return 0;
+    // Waiting paragraphs are the end of the document: search for the first.
+    int lo = 0, hi = doc->blockCount();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (doc->findBlockByNumber(mid).userState() == kVenter)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+bool TFarver::alleFarvet() const
+{
+    return !document() || foersteVentende() >= document()->blockCount();
+}
+
+void TFarver::farvTil(int blok)
+{
+    const int first = foersteVentende();
+    if (!document() || first >= blok || first >= document()->blockCount())
+        return;
+    TFormatOnlyScope scope(document());
+    m_fremad = true;
+    m_stop = blok;
+    // Goes on from paragraph to paragraph while their states change: up to
+    // `blok`, where the next one still waits.
+    rehighlightBlock(document()->findBlockByNumber(first));
+    m_fremad = false;
 }
 
 void TFarver::highlightBlock(const QString &text)
 {
+    // Edits colour only what is coloured already; start and farvTil colour
+    // up to their stop.
+    const bool afterWaiting = previousBlockState() == kVenter;
+    const bool wait = afterWaiting || (m_fremad ? currentBlock().blockNumber() >= m_stop
+                                                : currentBlockState() == kVenter);
+    if (wait) {
+        setCurrentBlockState(kVenter);
+        return;
+    }
     m_spans.clear();
     const int state = scan(text, std::max(0, previousBlockState()), m_spans);
     for (const TSpan &s : m_spans)

@@ -30,13 +30,28 @@ constexpr int kKategoriProperty = QTextFormat::UserProperty + 71;
 // The coloured document's highlighter: one per language family, each
 // reading lines with its scanner; the block state carries comments,
 // strings, script and style bodies and ASP blocks to the next line.
+//
+// A large page is coloured from the top a piece at a time: the paragraphs
+// after the first uncoloured one wait (their state is kVenter) until
+// farvTil reaches them. Editing never colours a waiting paragraph, so the
+// coloured ones always form the start of the document.
 class TFarver : public QSyntaxHighlighter {
     Q_OBJECT
 public:
+    static constexpr int kVenter = -2;
+
     TFarver(TSprog sprog, QTextDocument *doc);
     TSprog sprog() const { return m_sprog; }
     void setSkema(const TFarveSkema &skema);
     const TFarveSkema &skema() const { return m_skema; }
+
+    // Colours the paragraphs before `blokke` now; the rest wait.
+    void start(int blokke);
+    // Colours every paragraph before `blok`.
+    void farvTil(int blok);
+    // The first paragraph still waiting; the paragraph count when none is.
+    int foersteVentende() const;
+    bool alleFarvet() const;
 
 protected:
     void highlightBlock(const QString &text) override;
@@ -46,6 +61,8 @@ private:
     TSprog m_sprog;
     TFarveSkema m_skema;
     TSpans m_spans;
+    bool m_fremad = false;   // inside start/farvTil: waiting paragraphs may be coloured
+    int m_stop = 0;          // ... those before this one
 };
 
 // Pages: HTML with CSS in <style> and style="", JavaScript (or VBScript by

@@ -1,9 +1,13 @@
 #include "highlight/kodevisning.h"
 #include "highlight/linjemargen.h"
+#include "core/text/formatchange.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 namespace taglund {
 
@@ -37,6 +41,9 @@ TKodeVisning::TKodeVisning(QPlainTextEdit *editor, const QString &ext, const TTa
     m_tagTimer.setSingleShot(true);
     m_tagTimer.setInterval(40);
     connect(&m_tagTimer, &QTimer::timeout, this, &TKodeVisning::findMatch);
+    m_farveTimer.setInterval(0);
+    connect(&m_farveTimer, &QTimer::timeout, this, &TKodeVisning::farvMere);
+    connect(editor->verticalScrollBar(), &QScrollBar::valueChanged, this, &TKodeVisning::farvSynlige);
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &TKodeVisning::caretMoved);
     connect(editor->document(), &QTextDocument::contentsChange, this, &TKodeVisning::contentsChanged);
 }
@@ -54,8 +61,13 @@ void TKodeVisning::setValg(const TVisningsValg &valg)
     const bool colour = valg.farver && !m_forStor && m_sprog != TSprog::Ingen;
     if (colour && !m_farver) {
         m_farver = lavFarver(m_sprog, m_editor->document());
+        // What is on screen first, the rest while the program is idle.
+        m_farver->start(synligeBlokke());
         m_farver->setSkema(m_skema);
+        if (!m_farver->alleFarvet())
+            m_farveTimer.start();
     } else if (!colour && m_farver) {
+        m_farveTimer.stop();
         delete m_farver;
     }
     if (valg.linjenumre && !m_margen) {
@@ -81,8 +93,42 @@ void TKodeVisning::caretMoved()
     applyMarks();
 }
 
+int TKodeVisning::synligeBlokke() const
+{
+    // Every paragraph is at least one line, so the top paragraph's number is
+    // at most the scroll bar's value.
+    const int lines = m_editor->viewport()->height() / std::max(1, m_editor->fontMetrics().lineSpacing()) + 1;
+    const int top = std::max(m_editor->verticalScrollBar()->value(), m_editor->textCursor().blockNumber());
+    return top + 2 * lines + 50;
+}
+
+void TKodeVisning::farvSynlige()
+{
+    if (m_farver && m_farveTimer.isActive())
+        m_farver->farvTil(synligeBlokke());
+}
+
+void TKodeVisning::farvMere()
+{
+    if (!m_farver || m_farver->alleFarvet()) {
+        m_farveTimer.stop();
+        return;
+    }
+    // Pieces of about four milliseconds keep keys and painting answered.
+    QElapsedTimer clock;
+    clock.start();
+    m_farver->farvTil(m_farver->foersteVentende() + m_farveStykke);
+    const qint64 ms = clock.elapsed();
+    if (ms < 2)
+        m_farveStykke = std::min(m_farveStykke * 2, 8192);
+    else if (ms > 6)
+        m_farveStykke = std::max(m_farveStykke / 2, 16);
+}
+
 void TKodeVisning::contentsChanged(int pos, int removed, int added)
 {
+    if (onlyFormatsChanging(m_editor->document()))
+        return;
     m_partner.edit(pos, removed, added);
     if (m_match.here.valid())
         m_match = {};
@@ -90,6 +136,7 @@ void TKodeVisning::contentsChanged(int pos, int removed, int added)
         // Pasted past the limit: colouring a document this size would cost every key.
         m_forStor = true;
         m_tagTimer.stop();
+        m_farveTimer.stop();
         if (m_farver)
             m_farver->deleteLater();
         m_farver = nullptr;
@@ -111,13 +158,27 @@ void TKodeVisning::findMatch()
 
 void TKodeVisning::applyMarks()
 {
+    // The current line is marked from its start, so typing along it leaves
+    // the marks as they are: changing them repaints the whole editor.
+    QTextCursor lineStart = m_editor->textCursor();
+    lineStart.clearSelection();
+    const QTextBlock b = lineStart.block();
+    if (const QTextLayout *l = b.layout(); l && l->lineCount() > 1) {
+        const QTextLine tl = l->lineForTextPosition(lineStart.positionInBlock());
+        if (tl.isValid())
+            lineStart.setPosition(b.position() + tl.textStart());
+    }
+    const Marks now{m_valg.farver, m_valg.farver ? lineStart.position() : -1, m_match.here.start, m_match.partner.start,
+                    m_skema.moerk};
+    if (now == m_marks && m_editor->extraSelections().size() == m_antalMarks)
+        return;
+    m_marks = now;
     QList<QTextEdit::ExtraSelection> marks;
     if (m_valg.farver) {
         QTextEdit::ExtraSelection line;
         line.format.setBackground(m_skema.linjeMarkering);
         line.format.setProperty(QTextFormat::FullWidthSelection, true);
-        line.cursor = m_editor->textCursor();
-        line.cursor.clearSelection();
+        line.cursor = lineStart;
         marks << line;
         if (m_match.found()) {
             for (const TTagPartner::Tag &t : {m_match.here, m_match.partner}) {
@@ -131,6 +192,7 @@ void TKodeVisning::applyMarks()
         }
     }
     m_editor->setExtraSelections(marks);
+    m_antalMarks = int(marks.size());
 }
 
 void TKodeVisning::updateSkema()

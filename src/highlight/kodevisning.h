@@ -57,6 +57,9 @@ private:
     void findMatch();
     void applyMarks();
     void updateSkema();
+    int synligeBlokke() const;
+    void farvSynlige();
+    void farvMere();
 
     QPlainTextEdit *m_editor;
     TDocText m_text;            // reads only: for the tag index
@@ -67,7 +70,19 @@ private:
     QPointer<TLinjeMargen> m_margen;
     TTagPartner m_partner;
     TTagPartner::Match m_match;
+    // What the editor's marks show now.
+    struct Marks {
+        bool on = false;
+        int line = -1, here = -1, partner = -1;
+        bool moerk = false;
+        bool operator==(const Marks &) const = default;
+    };
+    Marks m_marks;
+    int m_antalMarks = 0;
     QTimer m_tagTimer;
+    // Colours the rest of a large page while the program is idle.
+    QTimer m_farveTimer;
+    int m_farveStykke = 256;
     bool m_forStor = false;
 };
 

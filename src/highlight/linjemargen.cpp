@@ -42,7 +42,7 @@ TLinjeMargen::TLinjeMargen(QPlainTextEdit *editor)
         else
             update(0, r.y(), width(), r.height());
     });
-    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, qOverload<>(&QWidget::update));
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &TLinjeMargen::caretMoved);
     editor->installEventFilter(this);
     updateWidth();
     place();
@@ -55,6 +55,27 @@ void TLinjeMargen::detach()
 {
     m_editor->removeEventFilter(this);
     EditorAccess::leftMargin(m_editor, 0);
+}
+
+// Only the rows of the paragraphs that stop and start being the current one
+// are drawn again: a key press along a line redraws no number.
+void TLinjeMargen::caretMoved()
+{
+    const int now = m_editor->textCursor().blockNumber();
+    if (now == m_current)
+        return;
+    updateRow(m_current);
+    updateRow(now);
+    m_current = now;
+}
+
+void TLinjeMargen::updateRow(int blockNumber)
+{
+    const QTextBlock b = m_editor->document()->findBlockByNumber(blockNumber);
+    if (!b.isValid())
+        return;
+    const QRectF r = EditorAccess::geometry(m_editor, b).translated(EditorAccess::offset(m_editor));
+    update(QRectF(0, r.top(), width(), r.height()).toAlignedRect().intersected(rect()));
 }
 
 void TLinjeMargen::setSkema(const TFarveSkema &skema)
@@ -104,7 +125,7 @@ void TLinjeMargen::paintEvent(QPaintEvent *e)
     p.fillRect(e->rect(), m_editor->palette().color(QPalette::Base));
     p.fillRect(e->rect(), m_skema.margenBaggrund);
     p.setFont(m_editor->font());
-    const int current = m_editor->textCursor().blockNumber();
+    const int current = m_current = m_editor->textCursor().blockNumber();
     const int lineHeight = m_editor->fontMetrics().height();
     QTextBlock b = EditorAccess::firstVisible(m_editor);
     int number = b.blockNumber();

@@ -29,10 +29,13 @@ protected:
 private:
     void updateWidth();
     void place();
+    void caretMoved();
+    void updateRow(int blockNumber);
 
     QPlainTextEdit *m_editor;
     TFarveSkema m_skema;
     int m_width = 0;
+    int m_current = -1;   // the paragraph whose number is drawn as the current one
 };
 
 } // namespace taglund

@@ -2,6 +2,7 @@
 #include "core/text/paths.h"
 #include "html/busyscope.h"
 #include "html/infotag.h"
+#include "core/text/formatchange.h"
 #include "html/structurereader.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -53,7 +54,7 @@ void Tinfotag::setEditor(TDocText *editor)
         doc->setDocumentLayout(new QPlainTextDocumentLayout(doc));
     m_watch = QObject::connect(editor->document(), &QTextDocument::contentsChange, editor->document(),
                                [this](int pos, int removed, int added) {
-                                   if (!m_editor)
+                                   if (!m_editor || onlyFormatsChanging(m_editor->document()))
                                        return;
                                    m_mirror.edit(*m_editor, pos, removed, added);
                                    if (m_index.built())

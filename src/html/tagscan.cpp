@@ -11,9 +11,9 @@
 
 namespace taglund {
 
-TDocScanner::TDocScanner(const TDocText &doc, Direction direction, const TTextMirror *mirror)
-    : m_doc(doc), m_mirror(mirror && mirror->isFor(doc) ? mirror : nullptr), m_length(doc.Length()), m_before(direction == Leftwards ? 96 : 64),
-      m_after(direction == Leftwards ? 32 : 64 * 1024)
+TDocScanner::TDocScanner(const TDocText &doc, Direction direction, const TTextMirror *mirror, int span)
+    : m_doc(doc), m_mirror(mirror && mirror->isFor(doc) ? mirror : nullptr), m_length(doc.Length()), m_direction(direction), m_before(direction == Leftwards ? 96 : 64),
+      m_after(direction == Leftwards ? 32 : span > 0 ? std::min(64 * 1024, 2 * span + 256) : 64 * 1024)
 {
 }
 
@@ -24,6 +24,8 @@ void TDocScanner::fetch(int pos)
     // Most readings settle within a few characters of the caret; a scan
     // that keeps going gets ever larger windows.
     m_before = std::min(m_before * 2, 32 * 1024);
+    if (m_direction == Rightwards)
+        m_after = std::min(m_after * 2, 64 * 1024);
     const int end = m_base + int(m_window.size());
     if (!m_window.isEmpty() && from < m_base && pos < m_base && to >= m_base && to <= end) {
         // A scan running left: add only the stretch before what is held.
@@ -142,7 +144,7 @@ void TTagIndex::edit(const TDocText &doc, const TTagSet &noEndTag, int pos, int 
     }
     m_length = doc.Length();
 
-    TDocScanner text(doc, TDocScanner::Rightwards, mirror);
+    TDocScanner text(doc, TDocScanner::Rightwards, mirror, pos + added - from);
     std::vector<int> lt, gt;
     std::vector<qint8> steps;
     scan(text, noEndTag, from, pos + added, lt, steps, gt, pos);

@@ -45,8 +45,10 @@ class TDocScanner {
 public:
     // Which way the scan mostly runs, so the window holds more text that way.
     enum Direction { Leftwards, Rightwards };
+    // `span`: how far the scan is expected to read, when that is known to be
+    // short (an edit read again), so the first window is no larger.
     explicit TDocScanner(const TDocText &doc, Direction direction = Leftwards,
-                         const TTextMirror *mirror = nullptr);
+                         const TTextMirror *mirror = nullptr, int span = 0);
     int length() const { return m_length; }
     bool readsMirror() const { return m_mirror; }
     QChar at(int pos)
@@ -71,6 +73,7 @@ private:
     const TDocText &m_doc;
     const TTextMirror *m_mirror;  // only when it holds this document's text
     int m_length;
+    Direction m_direction;
     int m_before;
     int m_after;
     int m_base = 0;

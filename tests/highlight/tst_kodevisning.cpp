@@ -1,6 +1,9 @@
 #include "core/text/textfile.h"
 #include "core/winform.h"
 #include "highlight/farvekommandoer.h"
+#include "html/tagset.h"
+#include "highlight/kodevisning.h"
+#include "highlight/farver.h"
 #include "highlight/linjemargen.h"
 #include "highlight/tagpartner.h"
 #include "support/testhost.h"
@@ -9,6 +12,9 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextLayout>
+#include <QTextBlock>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -31,6 +37,30 @@ QString partnerOf(const QString &marked, QString *here = nullptr)
     if (here)
         *here = match.here.valid() ? m.plain.mid(match.here.start, match.here.end - match.here.start) : QString();
     return match.found() ? m.plain.mid(match.partner.start, match.partner.end - match.partner.start) : QString();
+}
+
+
+// Every coloured stretch of the document, as "block:start+length=kind".
+QStringList colours(QTextDocument *doc)
+{
+    QStringList out;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (const QTextLayout::FormatRange &r : b.layout()->formats())
+            out << QString("%1:%2+%3=%4").arg(b.blockNumber()).arg(r.start).arg(r.length)
+                       .arg(r.format.property(kKategoriProperty).toInt());
+    return out;
+}
+
+// A page long enough to be coloured in pieces, with comments, scripts and
+// styles that run over several lines.
+QString longPage()
+{
+    QString t = "<!DOCTYPE html>\n<html>\n<head>\n<style>\np { color: red; }\n</style>\n</head>\n<body>\n";
+    for (int i = 0; i < 800; ++i) {
+        t += QString("<div class=\"k%1\">\n<!-- en\nkommentar -->\n<script>\nvar n = %1; /* tal\n*/\n</script>\n"
+                     "<p style=\"margin: 2px\">tekst &amp; mere</p>\n</div>\n").arg(i);
+    }
+    return t + "</body>\n</html>\n";
 }
 
 } // namespace
@@ -172,6 +202,66 @@ private slots:
         dark.setColor(QPalette::Base, QColor(30, 30, 30));
         w->plainEditor()->setPalette(dark);
         QVERIFY(v->farver()->skema().moerk);
+    }
+
+    // A long page is coloured from the top in pieces while the program is
+    // idle; whatever is edited meanwhile, the end result is the colouring
+    // of the whole text at once.
+    void lazyColouringEndsAsFullColouring_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("none") << "";
+        QTest::newRow("typing at the top") << "type";
+        QTest::newRow("a comment opened at the top") << "comment";
+        QTest::newRow("lines pasted at the top") << "paste";
+        QTest::newRow("deleted across the coloured part's end") << "delete";
+        QTest::newRow("scrolled to the end") << "scroll";
+    }
+    void lazyColouringEndsAsFullColouring()
+    {
+        QFETCH(QString, edit);
+        TTagSet noEnd;
+        noEnd.setEntries(TTagPartner::builtInNoEndTags());
+        QPlainTextEdit ed;
+        ed.resize(500, 300);
+        ed.show();
+        ed.setPlainText(longPage());
+        auto *v = new TKodeVisning(&ed, ".html", noEnd);
+        v->setValg({true, false});
+        QVERIFY(!v->farver()->alleFarvet());
+        QVERIFY(v->farver()->foersteVentende() > 10);
+        QTextCursor c(ed.document());
+        if (edit == "type") {
+            c.setPosition(ed.document()->findBlockByNumber(3).position());
+            c.insertText("<b>x</b>");
+        } else if (edit == "comment") {
+            c.setPosition(ed.document()->findBlockByNumber(8).position());
+            c.insertText("<!--");
+        } else if (edit == "paste") {
+            c.setPosition(ed.document()->findBlockByNumber(2).position());
+            c.insertText(QString("<p>ny</p>\n").repeated(300));
+        } else if (edit == "delete") {
+            const int first = v->farver()->foersteVentende();
+            c.setPosition(ed.document()->findBlockByNumber(first - 5).position() + 2);
+            c.setPosition(ed.document()->findBlockByNumber(first + 40).position() + 3, QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+        } else if (edit == "scroll") {
+            ed.verticalScrollBar()->setValue(ed.verticalScrollBar()->maximum());
+            const int last = ed.document()->blockCount() - 1;
+            QVERIFY(!ed.document()->findBlockByNumber(last).layout()->formats().isEmpty()
+                    || ed.document()->findBlockByNumber(last).text().isEmpty());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(v->farver()->alleFarvet(), 20000);
+
+        QTextDocument ref;
+        ref.setDocumentLayout(new QPlainTextDocumentLayout(&ref));
+        ref.setPlainText(ed.toPlainText());
+        TFarver *full = lavFarver(TSprog::Html, &ref);
+        full->start(ref.blockCount());
+        QVERIFY(full->alleFarvet());
+        QCOMPARE(colours(ed.document()), colours(&ref));
+        delete full;
+        delete v;
     }
 
     // Beyond the size where lines stop being split nothing is coloured and

@@ -281,10 +281,20 @@ bool TDocText::extendPrefix(int toBlock, qint64 deadlineNs, int pastLine) const
     QElapsedTimer clock;
     if (deadlineNs >= 0)
         clock.start();
-    int i = m_prefixValid;
-    QTextBlock b = m_doc->findBlockByNumber(i);
-    for (; i < toBlock && b.isValid(); ++i, b = b.next()) {
-        m_prefix[size_t(i) + 1] = m_prefix[size_t(i)] + blockLines(i, b, true);
+    // Paragraphs whose count is known need no visit: after an edit only the
+    // edited ones are looked up, and the rest is a sum.
+    QTextBlock b;
+    int at = -1;   // the number of b
+    for (int i = m_prefixValid; i < toBlock; ++i) {
+        int n = m_lines[size_t(i)];
+        if (n <= 0) {
+            b = at == i - 1 && b.isValid() ? b.next() : m_doc->findBlockByNumber(i);
+            at = i;
+            if (!b.isValid())
+                return true;
+            n = blockLines(i, b, true);
+        }
+        m_prefix[size_t(i) + 1] = m_prefix[size_t(i)] + n;
         m_prefixValid = i + 1;
         if (pastLine >= 0 && m_prefix[size_t(i) + 1] > pastLine)
             return true;
