@@ -23,9 +23,23 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 using namespace taglund;
+
+// A document window for the file, made and shown as the program does it.
+static std::unique_ptr<Twinform> shownWindow(const QString &path)
+{
+    Twinform::Oprettelse o;
+    o.DocNo = 1;
+    o.Filnavn = path;
+    auto w = std::make_unique<Twinform>(o);
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->resize(1000, 700);
+    w->show();
+    return w;
+}
 
 static void measure(const QString &path)
 {
@@ -42,12 +56,8 @@ static void measure(const QString &path)
                     read, decode - read, t.elapsed() - decode);
     }
     t.restart();
-    Twinform::Oprettelse o;
-    o.DocNo = 1;
-    o.Filnavn = path;
-    Twinform w(o);
-    w.resize(1000, 700);
-    w.show();
+    const std::unique_ptr<Twinform> window = shownWindow(path);
+    Twinform &w = *window;
     QString error;
     if (!w.loadFile(path, &error)) {
         std::printf("cannot read %s: %s\n", qPrintable(path), qPrintable(error));
@@ -77,12 +87,8 @@ static void measure(const QString &path)
 // writing thread encodes and writes a copy of the whole document.
 static void measureCopies(const QString &path)
 {
-    Twinform::Oprettelse o;
-    o.DocNo = 1;
-    o.Filnavn = path;
-    Twinform w(o);
-    w.resize(1000, 700);
-    w.show();
+    const std::unique_ptr<Twinform> window = shownWindow(path);
+    Twinform &w = *window;
     QString error;
     if (!w.loadFile(path, &error))
         return;
@@ -147,12 +153,8 @@ static void measureColouring(const QString &path)
     auto run = [&](bool colour) {
         QElapsedTimer t;
         t.start();
-        Twinform::Oprettelse o;
-        o.DocNo = 1;
-        o.Filnavn = path;
-        Twinform w(o);
-        w.resize(1000, 700);
-        w.show();
+        const std::unique_ptr<Twinform> window = shownWindow(path);
+        Twinform &w = *window;
         QString error;
         w.loadFile(path, &error);
         if (colour)
@@ -252,14 +254,10 @@ static void measureOpen(const QString &path)
 {
     QElapsedTimer t;
     t.start();
-    Twinform::Oprettelse o;
-    o.DocNo = 1;
-    o.Filnavn = path;
-    Twinform w(o);
-    w.resize(1000, 700);
-    w.show();
+    const std::unique_ptr<Twinform> window = shownWindow(path);
+    Twinform &w = *window;
     QCoreApplication::processEvents();
-    const double window = double(t.nsecsElapsed()) / 1e6;
+    const double shown = double(t.nsecsElapsed()) / 1e6;
     QString error;
     if (!w.loadFile(path, &error)) {
         std::printf("cannot read %s: %s\n", qPrintable(path), qPrintable(error));
@@ -282,7 +280,7 @@ static void measureOpen(const QString &path)
     std::printf("%-16s %6.1f MB  %s  window %6.1f ms  ready %7.1f ms  full line count %7.1f ms (%d lines)"
                 "  key %5.2f ms  peak memory %6.1f MiB\n",
                 qPrintable(QFileInfo(path).fileName()), double(QFileInfo(path).size()) / 1e6,
-                w.splitLines() ? "split  " : "unsplit", window, ready, full, lines, keys[keys.size() / 2],
+                w.splitLines() ? "split  " : "unsplit", shown, ready, full, lines, keys[keys.size() / 2],
                 peakMemoryMiB());
 }
 

@@ -128,26 +128,6 @@ void Twinform::setCaption(const QString &cap)
     editorWidget()->setAccessibleName(cap);
 }
 
-// As toEditorBreaks, in the string's own buffer: the text only gets shorter.
-static void toEditorBreaksInPlace(QString &text)
-{
-    if (!text.contains(u'\r'))
-        return;
-    QChar *p = text.data();
-    const qsizetype n = text.size();
-    qsizetype o = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (p[i] == u'\r') {
-            p[o++] = u'\n';
-            if (i + 1 < n && p[i + 1] == u'\n')
-                ++i;
-        } else {
-            p[o++] = p[i];
-        }
-    }
-    text.truncate(o);
-}
-
 bool Twinform::loadFile(const QString &path, QString *error)
 {
     QByteArray bytes;
@@ -187,7 +167,7 @@ bool Twinform::loadFile(const QString &path, QString *error)
         QString shown = maskSeparators(d.text, &masked);
         d.text = QString();
         doc->setProperty(kSeparatorsMasked, masked);
-        toEditorBreaksInPlace(shown);
+        shown = toEditorBreaks(std::move(shown));
         if (!fillInSteps(shown))
             return false;
     }

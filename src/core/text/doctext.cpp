@@ -70,26 +70,25 @@ QString unmaskSeparators(const QString &text)
     return out;
 }
 
-QString toEditorBreaks(const QString &text)
+QString toEditorBreaks(QString text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString out(text.size(), Qt::Uninitialized);
-    const QChar *src = text.constData();
-    QChar *dst = out.data();
+    // The text only gets shorter, so it is rewritten where it stands.
+    QChar *p = text.data();
     const qsizetype n = text.size();
     qsizetype o = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (src[i] == u'\r') {
-            dst[o++] = u'\n';
-            if (i + 1 < n && src[i + 1] == u'\n')
+        if (p[i] == u'\r') {
+            p[o++] = u'\n';
+            if (i + 1 < n && p[i + 1] == u'\n')
                 ++i;
         } else {
-            dst[o++] = src[i];
+            p[o++] = p[i];
         }
     }
-    out.truncate(o);
-    return out;
+    text.truncate(o);
+    return text;
 }
 
 TDocText::TDocText(QTextDocument *doc, TCaretHost *host)

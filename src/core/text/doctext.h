@@ -139,7 +139,7 @@ private:
 
 // Turns line breaks in text being inserted into the editor's own (one
 // position per break): CR LF, LF and lone CR each make one break.
-QString toEditorBreaks(const QString &text);
+QString toEditorBreaks(QString text);   // in the string's own buffer when it is not shared
 
 // The Unicode line and paragraph separators (U+2028, U+2029) in a file's
 // text would become the editor's own line breaks and be saved as CR LF.
