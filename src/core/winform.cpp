@@ -3,14 +3,17 @@
 #include "core/rtf/rtfreader.h"
 #include "core/text/charsetdecision.h"
 #include "core/text/paths.h"
+#include "core/text/piecedecoder.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <future>
 
 namespace taglund {
 
@@ -147,15 +150,16 @@ bool Twinform::loadFile(const QString &path, QString *error)
             return false;
         rtfTab = rtfLostOnSave(bytes);
     } else {
-        DecodedText d = decodeDeclaredDocument(bytes, extensionOf(path));
-        const qsizetype size = bytes.size();
-        bytes = QByteArray();   // a large file is held once at a time, not three times
-        encoding = d.encoding;
-        lineEnd = TextFile::lineEndOf(d.text);
+        encoding = declaredDocumentEncoding(bytes, extensionOf(path));
+        // A huge file is decoded a piece at a time as it goes in, so its text
+        // is never held whole beside the document.
+        TPieceDecoder pieces(bytes, encoding);
+        const bool huge = bytes.size() > kSplitLimit;
+        const QString whole = huge ? QString() : pieces.rest();
         // Splitting the lines of a huge file at the window edge means laying
         // out every paragraph on each change; such files open unsplit
         // ("Linier opdeles" turns it back on). So do files with a very long line.
-        if ((size > kSplitLimit || hasLineLongerThan(d.text, kLongLineLimit)) && m_plain->splitsLines())
+        if ((huge || hasLineLongerThan(whole, kLongLineLimit)) && m_plain->splitsLines())
             m_plain->setSplitLines(false);
         // The caret stays at the top while the text goes in: each change has
         // the caret measured, and at the end of the text that would lay out
@@ -163,13 +167,14 @@ bool Twinform::loadFile(const QString &path, QString *error)
         QTextCursor top(doc);
         top.setKeepPositionOnInsert(true);
         m_plain->setTextCursor(top);
-        bool masked = false;
-        QString shown = maskSeparators(d.text, &masked);
-        d.text = QString();
-        doc->setProperty(kSeparatorsMasked, masked);
-        shown = toEditorBreaks(std::move(shown));
-        if (!fillInSteps(shown))
-            return false;
+        if (huge) {
+            if (!fillInSteps(pieces))
+                return false;
+        } else {
+            doc->setPlainText(whole);
+        }
+        lineEnd = pieces.lineEnd();
+        doc->setProperty(kSeparatorsMasked, pieces.masked());
     }
     doc->setModified(false);
     QTextCursor c(doc);
@@ -182,36 +187,47 @@ bool Twinform::loadFile(const QString &path, QString *error)
     return true;
 }
 
-bool Twinform::fillInSteps(const QString &text)
+bool Twinform::fillInSteps(TPieceDecoder &pieces)
 {
-    QTextDocument *doc = m_text->document();
-    if (text.size() <= kSplitLimit) {
-        doc->setPlainText(text);
-        return true;
-    }
     // A huge file goes in a piece at a time, with the window's events handled
-    // between pieces, so the program keeps painting while it loads.
+    // every few hundredths of a second, so the program keeps painting while
+    // it loads. The next piece is decoded on a second thread while Qt takes
+    // in the one before.
+    QTextDocument *doc = m_text->document();
     QPointer<Twinform> alive(this);
     m_plain->setReadOnly(true);
     doc->setUndoRedoEnabled(false);
     doc->clear();
-    constexpr qsizetype piece = 1 << 20;
-    for (qsizetype at = 0; at < text.size();) {
-        qsizetype end = std::min(text.size(), at + piece);
-        const qsizetype nl = text.indexOf(u'\n', end);
-        end = nl < 0 ? text.size() : nl + 1;
+    auto decodeNext = [&pieces] { return pieces.next(); };
+    std::future<QString> ahead = std::async(std::launch::async, decodeNext);
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    for (;;) {
+        const QString piece = ahead.get();
+        const bool last = pieces.atEnd();
+        const int percent = pieces.percentRead();
+        if (!last)
+            ahead = std::async(std::launch::async, decodeNext);
         QTextCursor c(doc);
         c.movePosition(QTextCursor::End);
-        c.insertText(text.mid(at, end - at));
-        at = end;
+        c.insertText(piece);
+        if (last)
+            break;
+        if (sinceEvents.elapsed() < 40)
+            continue;
         if (loadProgress)
-            loadProgress(int(at * 100 / text.size()));
+            loadProgress(percent);
         // The window is not among the documents yet, so nothing the user
         // does meanwhile can save or change the half-read text.
         QCoreApplication::processEvents();
-        if (!alive)
+        sinceEvents.restart();
+        if (!alive) {
+            ahead.wait();
             return false;
+        }
     }
+    if (loadProgress)
+        loadProgress(100);
     doc->setUndoRedoEnabled(true);
     m_plain->setReadOnly(false);
     return true;

@@ -16,6 +16,8 @@ class QVBoxLayout;
 
 namespace taglund {
 
+class TPieceDecoder;
+
 // One open document: its editor, its name and number, and its caret facts.
 class Twinform : public QWidget, public TEditorEvents {
     Q_OBJECT
@@ -112,7 +114,7 @@ protected:
 
 private:
     void buildEditor(bool rich);
-    bool fillInSteps(const QString &text);
+    bool fillInSteps(TPieceDecoder &pieces);
     void setCaption(const QString &cap);
     void layOutMore();
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QFile>
 #include <QMdiArea>
+#include <QMenu>
 #include <QTabBar>
 #include <QtTest>
 #include <memory>
@@ -107,6 +108,35 @@ private slots:
         QCOMPARE(w->Filnavn, f.file("fra-boksen.html"));
         QCOMPARE(test::readAll(w->Filnavn), QByteArray("<p>ny</p>"));
         QVERIFY(!w->text().Modified());
+    }
+
+    // A folder from "Seneste mapper" opens in the file box, which comes into
+    // view for it, not in a file dialog.
+    void recentFolderOpensInTheFilebox()
+    {
+        Fixture f;
+        QVERIFY(QDir(f.root.path()).mkdir("sider"));
+        const QString page = f.file("sider/a.html");
+        QFile out(page);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("<p>");
+        out.close();
+        QVERIFY(f.main->openwin(page));
+        f.main->commands()->updateAll();
+        f.main->commands()->action(QStringLiteral("AIndsaetSenesteMapper"))->trigger();
+        QVERIFY(f.docs()->lukDokument(page));
+        QMenu *menu = f.main->commands()->action(QStringLiteral("ASenesteMapper"))->menu();
+        QVERIFY(menu);
+        emit menu->aboutToShow();
+        QAction *entry = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text().contains("sider"))
+                entry = a;
+        QVERIFY2(entry, "the folder is in the recent-folder menu");
+        entry->trigger();
+        Topenfilform *box = f.main->part<TFilboksKommandoer>()->filboks();
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->funk->Grundmappe, f.file("sider"));
     }
 
     void cancelledSaveLeavesItUntitled()

@@ -249,11 +249,11 @@ TCharsetDecision decideDocumentCharset(const QString &text, const QString &ext, 
     return decideCharset(findCharsetDeclaration(text, charsetKindFor(ext)).name, text, readAs);
 }
 
-DecodedText decodeDeclaredDocument(const QByteArray &bytes, const QString &ext)
+TextEncoding declaredDocumentEncoding(QByteArrayView bytes, const QString &ext)
 {
-    const DecodedText plain = TextFile::decodeDocument(bytes);
-    const bool marked = plain.encoding == TextEncoding::Utf8Bom || plain.encoding == TextEncoding::Utf16LE
-                        || plain.encoding == TextEncoding::Utf16BE;
+    const TextEncoding plain = TextFile::documentEncodingOf(bytes);
+    const bool marked = plain == TextEncoding::Utf8Bom || plain == TextEncoding::Utf16LE
+                        || plain == TextEncoding::Utf16BE;
     const TCharsetKind kind = charsetKindFor(ext);
     if (marked || kind == TCharsetKind::None)
         return plain;
@@ -261,13 +261,20 @@ DecodedText decodeDeclaredDocument(const QByteArray &bytes, const QString &ext)
     // same places whatever the real encoding.
     const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), kDeclarationReach)));
     TextEncoding wanted;
-    if (!encodingForCharset(findCharsetDeclaration(head, kind).name, &wanted) || wanted == plain.encoding)
+    if (!encodingForCharset(findCharsetDeclaration(head, kind).name, &wanted) || wanted == plain)
         return plain;
     if (wanted == TextEncoding::Cp1252)
-        return {Cp1252::decode(bytes), TextEncoding::Cp1252};
-    if (QByteArrayView(bytes).isValidUtf8())
-        return {QString::fromUtf8(bytes), TextEncoding::Utf8};
+        return TextEncoding::Cp1252;
+    if (bytes.isValidUtf8())
+        return TextEncoding::Utf8;
     return plain;
+}
+
+DecodedText decodeDeclaredDocument(const QByteArray &bytes, const QString &ext)
+{
+    const TextEncoding encoding = declaredDocumentEncoding(bytes, ext);
+    const qsizetype start = std::min(bytes.size(), TextFile::textStartFor(encoding));
+    return {TextFile::decodeText(QByteArrayView(bytes).sliced(start), encoding), encoding};
 }
 
 std::vector<TCharsetEdit> characterReferenceEdits(const QString &crlfText)

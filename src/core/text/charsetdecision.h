@@ -51,6 +51,8 @@ TCharsetDecision decideDocumentCharset(const QString &text, const QString &ext, 
 // file; then the old rule. A page declared UTF-8 whose bytes are not UTF-8
 // is read by the old rule, so no byte turns into a replacement character.
 DecodedText decodeDeclaredDocument(const QByteArray &bytes, const QString &ext);
+// The encoding that reading decides on, without decoding.
+TextEncoding declaredDocumentEncoding(QByteArrayView bytes, const QString &ext);
 
 // One replacement in a document, in caret offsets (a line break is one position).
 struct TCharsetEdit {

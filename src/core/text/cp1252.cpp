@@ -28,7 +28,7 @@ int byteFor(char32_t ch)
     return -1;
 }
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
     // Latin-1 is the code page except 80..9F; fix those afterwards.
     QString out = QString::fromLatin1(bytes);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace taglund {
@@ -9,7 +10,7 @@ namespace taglund {
 // The five bytes Windows leaves undefined (81, 8D, 8F, 90, 9D) map to the C1
 // control characters of the same number, as Windows itself does.
 namespace Cp1252 {
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 // Characters the code page cannot hold become '?'; *lossless tells whether that happened.
 QByteArray encode(const QString &text, bool *lossless = nullptr);
 bool canEncode(const QString &text);

@@ -41,10 +41,6 @@ QString withCrLf(const QString &raw)
 
 } // namespace
 
-namespace {
-constexpr char16_t kLineStandIn = 0xF8E8;
-constexpr char16_t kParagraphStandIn = 0xF8E9;
-} // namespace
 
 QString maskSeparators(const QString &text, bool *masked)
 {

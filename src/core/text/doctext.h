@@ -147,6 +147,8 @@ QString toEditorBreaks(QString text);   // in the string's own buffer when it is
 // (U+F8E8, U+F8E9) the editor does not break on, and go back on save, so a
 // text the user did not edit is saved as it was read. A text that already
 // holds the stand-ins is left as it is (`masked` false).
+inline constexpr char16_t kLineStandIn = 0xF8E8;
+inline constexpr char16_t kParagraphStandIn = 0xF8E9;
 QString maskSeparators(const QString &text, bool *masked = nullptr);
 QString unmaskSeparators(const QString &text);
 // The name of the document property that says its stand-ins mean separators.

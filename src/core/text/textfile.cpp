@@ -10,7 +10,7 @@ namespace taglund {
 
 namespace {
 
-bool startsWith(const QByteArray &b, std::initializer_list<unsigned char> mark)
+bool startsWith(QByteArrayView b, std::initializer_list<unsigned char> mark)
 {
     if (b.size() < qsizetype(mark.size()))
         return false;
@@ -21,7 +21,7 @@ bool startsWith(const QByteArray &b, std::initializer_list<unsigned char> mark)
     return true;
 }
 
-QString fromUtf16(const QByteArray &b, bool littleEndian)
+QString fromUtf16(QByteArrayView b, bool littleEndian)
 {
     QString s;
     const qsizetype n = b.size() / 2;
@@ -53,7 +53,7 @@ QByteArray toUtf16(const QString &s, bool littleEndian)
     return b;
 }
 
-bool isValidUtf8WithNonAscii(const QByteArray &b)
+bool isValidUtf8WithNonAscii(QByteArrayView b)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(b.constData());
     const qsizetype n = b.size();
@@ -62,30 +62,79 @@ bool isValidUtf8WithNonAscii(const QByteArray &b)
         ++i;
     if (i == n)
         return false;   // plain ASCII reads the same either way
-    return QByteArrayView(b).sliced(i).isValidUtf8();
+    return b.sliced(i).isValidUtf8();
 }
 
 } // namespace
 
 namespace TextFile {
 
-DecodedText decodeSettings(const QByteArray &bytes)
+qsizetype textStartFor(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8Bom:
+        return 3;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        return 2;
+    case TextEncoding::Cp1252:
+    case TextEncoding::Utf8:
+        break;
+    }
+    return 0;
+}
+
+QString decodeText(QByteArrayView text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Cp1252:
+        return Cp1252::decode(text);
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+        return QString::fromUtf8(text);
+    case TextEncoding::Utf16LE:
+        return fromUtf16(text, true);
+    case TextEncoding::Utf16BE:
+        return fromUtf16(text, false);
+    }
+    return Cp1252::decode(text);
+}
+
+namespace {
+TextEncoding markedEncodingOf(QByteArrayView bytes)
 {
     if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
-        return {QString::fromUtf8(bytes.mid(3)), TextEncoding::Utf8Bom};
+        return TextEncoding::Utf8Bom;
     if (startsWith(bytes, {0xFF, 0xFE}))
-        return {fromUtf16(bytes.mid(2), true), TextEncoding::Utf16LE};
+        return TextEncoding::Utf16LE;
     if (startsWith(bytes, {0xFE, 0xFF}))
-        return {fromUtf16(bytes.mid(2), false), TextEncoding::Utf16BE};
-    return {Cp1252::decode(bytes), TextEncoding::Cp1252};
+        return TextEncoding::Utf16BE;
+    return TextEncoding::Cp1252;
+}
+
+DecodedText decodeAs(QByteArrayView bytes, TextEncoding encoding)
+{
+    const qsizetype start = std::min(bytes.size(), textStartFor(encoding));
+    return {decodeText(bytes.sliced(start), encoding), encoding};
+}
+} // namespace
+
+DecodedText decodeSettings(const QByteArray &bytes)
+{
+    return decodeAs(bytes, markedEncodingOf(bytes));
+}
+
+TextEncoding documentEncodingOf(QByteArrayView bytes)
+{
+    const TextEncoding marked = markedEncodingOf(bytes);
+    if (marked == TextEncoding::Cp1252 && isValidUtf8WithNonAscii(bytes))
+        return TextEncoding::Utf8;
+    return marked;
 }
 
 DecodedText decodeDocument(const QByteArray &bytes)
 {
-    DecodedText d = decodeSettings(bytes);
-    if (d.encoding == TextEncoding::Cp1252 && isValidUtf8WithNonAscii(bytes))
-        return {QString::fromUtf8(bytes), TextEncoding::Utf8};
-    return d;
+    return decodeAs(bytes, documentEncodingOf(bytes));
 }
 
 QByteArray encode(const QString &text, TextEncoding encoding)
@@ -151,27 +200,40 @@ QString toCrLf(const QString &text)
     return out;
 }
 
-LineEnd lineEndOf(const QString &text)
+void LineEndCount::add(QStringView text)
 {
-    qsizetype crlf = 0, lf = 0, cr = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] == u'\r') {
-            if (i + 1 < n && text[i + 1] == u'\n') {
+    const char16_t *p = text.utf16();
+    const char16_t *const end = p + text.size();
+    for (; p < end; ++p) {
+        if (*p > u'\r')
+            continue;
+        if (*p == u'\r') {
+            if (p + 1 < end && p[1] == u'\n') {
                 ++crlf;
-                ++i;
+                ++p;
             } else {
                 ++cr;
             }
-        } else if (text[i] == u'\n') {
+        } else if (*p == u'\n') {
             ++lf;
         }
     }
+}
+
+LineEnd LineEndCount::style() const
+{
     if (lf > crlf && lf >= cr)
         return LineEnd::Lf;
     if (cr > crlf && cr > lf)
         return LineEnd::Cr;
     return LineEnd::CrLf;
+}
+
+LineEnd lineEndOf(const QString &text)
+{
+    LineEndCount count;
+    count.add(text);
+    return count.style();
 }
 
 QString withLineEnd(const QString &crlfText, LineEnd style)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,12 @@ DecodedText decodeSettings(const QByteArray &bytes);
 // Documents: as settings, except that bytes without a mark which are valid
 // UTF-8 and hold non-ASCII characters are read as UTF-8 (no character lost).
 DecodedText decodeDocument(const QByteArray &bytes);
+// The encoding decodeDocument reads the bytes in, without decoding them.
+TextEncoding documentEncodingOf(QByteArrayView bytes);
+// Where the text starts after the byte-order mark the encoding implies.
+qsizetype textStartFor(TextEncoding encoding);
+// Bytes after the mark, as characters; UTF-16 takes whole units only.
+QString decodeText(QByteArrayView text, TextEncoding encoding);
 QByteArray encode(const QString &text, TextEncoding encoding);
 // The encoding a document is written in: the one it was read in, unless
 // Windows-1252 cannot hold its text, in which case UTF-8 with a mark.
@@ -37,6 +44,12 @@ QStringList splitLines(const QString &text);
 QString toCrLf(const QString &text);
 // The style most of the text's line breaks use; CR LF when it has none.
 LineEnd lineEndOf(const QString &text);
+// The same counted piece by piece; a piece must not end between CR and LF.
+struct LineEndCount {
+    qsizetype crlf = 0, lf = 0, cr = 0;
+    void add(QStringView text);
+    LineEnd style() const;
+};
 // A text whose line breaks are CR LF, with them written in the given style.
 QString withLineEnd(const QString &crlfText, LineEnd style);
 
