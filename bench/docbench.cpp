@@ -3,6 +3,8 @@
 // code coloured and without.
 //   build/bench/docbench [FILE]   (without FILE: generated 1 MB and 50 MB pages, a 10 MB page for the
 //                                  copies and a 1 MB page of mixed HTML, CSS and script for the colouring)
+//   build/bench/docbench --colour [FILE]
+//                                 only the colouring figures (without FILE: the generated 1 MB mixed page)
 //   build/bench/docbench --open FILE
 //                                 one document opened in a process of its own: time to its window, to
 //                                 ready, to the full line count, a key press, and the peak memory. The
@@ -308,15 +310,19 @@ int main(int argc, char **argv)
         measureOpen(QString::fromLocal8Bit(argv[2]));
         return 0;
     }
+    QTemporaryDir dir;
+    const QString mixed = dir.filePath(QStringLiteral("farver1mb.html"));
+    TextFile::writeBytes(mixed, mixedPage(1000000));
+    if (argc > 1 && qstrcmp(argv[1], "--colour") == 0) {
+        measureColouring(argc > 2 ? QString::fromLocal8Bit(argv[2]) : mixed);
+        return 0;
+    }
     if (argc > 1) {
         measure(QString::fromLocal8Bit(argv[1]));
         measureCopies(QString::fromLocal8Bit(argv[1]));
         measureColouring(QString::fromLocal8Bit(argv[1]));
         return 0;
     }
-    QTemporaryDir dir;
-    const QString mixed = dir.filePath(QStringLiteral("farver1mb.html"));
-    TextFile::writeBytes(mixed, mixedPage(1000000));
     measureColouring(mixed);
     const QString real = dir.filePath(QStringLiteral("side2,5mb.html"));
     TextFile::writeBytes(real, mixedPage(2500000));

@@ -78,8 +78,10 @@ void TKodeVisning::setValg(const TVisningsValg &valg)
         delete m_margen;
     }
     m_match = {};
+    // The partner of the tag at the caret may lie at the end of the page;
+    // it is looked for once the window is on screen, as after a caret move.
     if (valg.farver && !m_forStor && hasTags(m_sprog))
-        findMatch();
+        m_tagTimer.start();
     applyMarks();
 }
 
