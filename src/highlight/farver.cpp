@@ -82,6 +82,30 @@ TFarveSkema TFarveSkema::forPalette(const QPalette &p)
 
 TFarver::TFarver(TSprog sprog, QTextDocument *doc) : QSyntaxHighlighter(doc), m_sprog(sprog), m_skema(TFarveSkema::lyst())
 {
+    // Connected after Qt's own pass over each change, so it runs when that is over.
+    if (doc)
+        m_efterPassage = connect(doc, &QTextDocument::contentsChange, this, [this] {
+            if (m_kunDenneRettelse)
+                m_fremad = m_kunDenneRettelse = false;
+        });
+}
+
+TFarver::~TFarver()
+{
+    disconnect(m_efterPassage);
+    // Qt's destructor would clear the formats as an ordinary change, seen by
+    // listeners while this part of the object is already gone. Cleared here,
+    // the change is marked as formats only, which they skip.
+    if (QTextDocument *doc = document()) {
+        TFormatOnlyScope scope(doc);
+        setDocument(nullptr);
+    }
+}
+
+void TFarver::venterEfter(int blok)
+{
+    m_fremad = m_kunDenneRettelse = true;
+    m_stop = blok;
 }
 
 void TFarver::setSkema(const TFarveSkema &skema)

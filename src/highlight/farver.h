@@ -41,6 +41,7 @@ public:
     static constexpr int kVenter = -2;
 
     TFarver(TSprog sprog, QTextDocument *doc);
+    ~TFarver() override;
     TSprog sprog() const { return m_sprog; }
     void setSkema(const TFarveSkema &skema);
     const TFarveSkema &skema() const { return m_skema; }
@@ -49,6 +50,10 @@ public:
     void start(int blokke);
     // Colours every paragraph before `blok`.
     void farvTil(int blok);
+    // For the change being announced now (a reload, a large paste): the
+    // pass Qt makes over it colours only the paragraphs before `blok` and
+    // leaves the rest waiting, as at start.
+    void venterEfter(int blok);
     // The first paragraph still waiting; the paragraph count when none is.
     int foersteVentende() const;
     bool alleFarvet() const;
@@ -63,6 +68,8 @@ private:
     TSpans m_spans;
     bool m_fremad = false;   // inside start/farvTil: waiting paragraphs may be coloured
     int m_stop = 0;          // ... those before this one
+    bool m_kunDenneRettelse = false;   // m_fremad set by venterEfter, until Qt's pass is over
+    QMetaObject::Connection m_efterPassage;
 };
 
 // Pages: HTML with CSS in <style> and style="", JavaScript (or VBScript by

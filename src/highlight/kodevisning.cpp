@@ -139,9 +139,16 @@ void TKodeVisning::contentsChanged(int pos, int removed, int added)
         m_forStor = true;
         m_tagTimer.stop();
         m_farveTimer.stop();
-        if (m_farver)
+        if (m_farver) {
+            m_farver->venterEfter(0);   // not coloured once more before it goes
             m_farver->deleteLater();
+        }
         m_farver = nullptr;
+    } else if (m_farver && added >= kStorRettelse) {
+        // A reload or a large paste is coloured as an opened page is: what
+        // is on screen at once, the rest while the program is idle.
+        m_farver->venterEfter(synligeBlokke());
+        m_farveTimer.start();
     }
 }
 

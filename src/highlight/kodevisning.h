@@ -29,6 +29,8 @@ class TKodeVisning : public QObject {
     Q_OBJECT
 public:
     static constexpr int kFarveGraense = 4 * 1024 * 1024;
+    // A change adding this many characters is coloured lazily, as at opening.
+    static constexpr int kStorRettelse = 64 * 1024;
 
     // Lives as long as the editor's document. `noEndTag` must outlive it.
     TKodeVisning(QPlainTextEdit *editor, const QString &ext, const TTagSet &noEndTag);

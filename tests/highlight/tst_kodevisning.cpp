@@ -216,6 +216,9 @@ private slots:
         QTest::newRow("lines pasted at the top") << "paste";
         QTest::newRow("deleted across the coloured part's end") << "delete";
         QTest::newRow("scrolled to the end") << "scroll";
+        // Large changes wait as an opened page does, so they cost no more.
+        QTest::newRow("reloaded") << "reload";
+        QTest::newRow("a large paste cut inside a comment") << "large paste";
     }
     void lazyColouringEndsAsFullColouring()
     {
@@ -245,6 +248,19 @@ private slots:
             c.setPosition(ed.document()->findBlockByNumber(first - 5).position() + 2);
             c.setPosition(ed.document()->findBlockByNumber(first + 40).position() + 3, QTextCursor::KeepAnchor);
             c.removeSelectedText();
+        } else if (edit == "reload") {
+            ed.setPlainText(longPage().replace("tekst", "<i>tekst</i>"));
+            QVERIFY(!v->farver()->alleFarvet());
+            QVERIFY(v->farver()->foersteVentende() > 10);
+        } else if (edit == "large paste") {
+            const int first = v->farver()->foersteVentende();
+            c.setPosition(ed.document()->findBlockByNumber(first / 2).position());
+            QString piece = longPage().left(TKodeVisning::kStorRettelse + 300);
+            piece.truncate(piece.lastIndexOf("<!-- en\n") + 8);   // ends inside an open comment
+            QVERIFY(piece.size() >= TKodeVisning::kStorRettelse);
+            c.insertText(piece);
+            // Some 4,000 paragraphs came in; only about a screen of them is coloured yet.
+            QVERIFY(v->farver()->foersteVentende() < first / 2 + 500);
         } else if (edit == "scroll") {
             ed.verticalScrollBar()->setValue(ed.verticalScrollBar()->maximum());
             const int last = ed.document()->blockCount() - 1;
