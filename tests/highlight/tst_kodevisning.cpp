@@ -280,6 +280,30 @@ private slots:
         delete v;
     }
 
+    // A paste that takes a coloured page past the limit ends its colouring
+    // (without colouring the paste first); the gutter stays.
+    void pastePastTheLimitStopsColouring()
+    {
+        TTagSet noEnd;
+        noEnd.setEntries(TTagPartner::builtInNoEndTags());
+        QPlainTextEdit ed;
+        ed.resize(500, 300);
+        ed.show();
+        ed.setPlainText(longPage());
+        auto *v = new TKodeVisning(&ed, ".html", noEnd);
+        v->setValg({true, true});
+        QVERIFY(v->farver());
+        QTextCursor c(ed.document());
+        c.setPosition(ed.document()->findBlockByNumber(5).position());
+        const QString line = "<p class=\"x\">Lorem ipsum dolor sit amet.</p>\n";
+        c.insertText(line.repeated(TKodeVisning::kFarveGraense / line.size() + 10));
+        QVERIFY(v->forStor());
+        QVERIFY(!v->farver());
+        QTRY_VERIFY(ed.document()->findBlockByNumber(1).layout()->formats().isEmpty());
+        QVERIFY(v->margen());
+        delete v;
+    }
+
     // Beyond the size where lines stop being split nothing is coloured and
     // no tag is looked for; the gutter stays and sizes itself by the count.
     void largeDocumentsStayCheap()
