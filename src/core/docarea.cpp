@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -125,10 +126,13 @@ Twinform *TDokumentOmraade::makeWindow(const QString &filnavn, const QString &ne
             progressShown = true;
             m_host->setStatus(5, tr("Indlæser %1 ... %2%").arg(name).arg(percent));
         };
+        QPointer<Twinform> alive(w);
         const bool loaded = w->loadFile(o.Filnavn, &error);
-        w->loadProgress = nullptr;
         if (progressShown)
             m_host->setStatus(5, QString());
+        if (!alive)
+            return nullptr;   // gone while it loaded: nothing more to say
+        w->loadProgress = nullptr;
         if (!loaded) {
             ui::showError(window(), tr("Filen %1 kunne ikke åbnes:\r%2").arg(o.Filnavn, error));
             delete w;
