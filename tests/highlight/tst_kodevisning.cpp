@@ -63,6 +63,23 @@ QString longPage()
     return t + "</body>\n</html>\n";
 }
 
+// A long page shown in an editor with its display switches set.
+struct ColouredPage {
+    TTagSet noEnd;
+    QPlainTextEdit ed;
+    TKodeVisning *v = nullptr;
+    explicit ColouredPage(const TVisningsValg &valg)
+    {
+        noEnd.setEntries(TTagPartner::builtInNoEndTags());
+        ed.resize(500, 300);
+        ed.show();
+        ed.setPlainText(longPage());
+        v = new TKodeVisning(&ed, ".html", noEnd);
+        v->setValg(valg);
+    }
+    ~ColouredPage() { delete v; }
+};
+
 } // namespace
 
 class TestKodeVisning : public QObject {
@@ -223,14 +240,9 @@ private slots:
     void lazyColouringEndsAsFullColouring()
     {
         QFETCH(QString, edit);
-        TTagSet noEnd;
-        noEnd.setEntries(TTagPartner::builtInNoEndTags());
-        QPlainTextEdit ed;
-        ed.resize(500, 300);
-        ed.show();
-        ed.setPlainText(longPage());
-        auto *v = new TKodeVisning(&ed, ".html", noEnd);
-        v->setValg({true, false});
+        ColouredPage page({true, false});
+        QPlainTextEdit &ed = page.ed;
+        TKodeVisning *v = page.v;
         QVERIFY(!v->farver()->alleFarvet());
         QVERIFY(v->farver()->foersteVentende() > 10);
         QTextCursor c(ed.document());
@@ -277,21 +289,15 @@ private slots:
         QVERIFY(full->alleFarvet());
         QCOMPARE(colours(ed.document()), colours(&ref));
         delete full;
-        delete v;
     }
 
     // A paste that takes a coloured page past the limit ends its colouring
     // (without colouring the paste first); the gutter stays.
     void pastePastTheLimitStopsColouring()
     {
-        TTagSet noEnd;
-        noEnd.setEntries(TTagPartner::builtInNoEndTags());
-        QPlainTextEdit ed;
-        ed.resize(500, 300);
-        ed.show();
-        ed.setPlainText(longPage());
-        auto *v = new TKodeVisning(&ed, ".html", noEnd);
-        v->setValg({true, true});
+        ColouredPage page({true, true});
+        QPlainTextEdit &ed = page.ed;
+        TKodeVisning *v = page.v;
         QVERIFY(v->farver());
         QTextCursor c(ed.document());
         c.setPosition(ed.document()->findBlockByNumber(5).position());
@@ -301,7 +307,6 @@ private slots:
         QVERIFY(!v->farver());
         QTRY_VERIFY(ed.document()->findBlockByNumber(1).layout()->formats().isEmpty());
         QVERIFY(v->margen());
-        delete v;
     }
 
     // Beyond the size where lines stop being split nothing is coloured and
